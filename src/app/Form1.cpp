@@ -1,0 +1,223 @@
+#include "Form1.h"
+
+#include "WindowLayout.h"
+#include "browse/StoreAddresses.h"
+#include "data/DataFiles.h"
+#include "lists/collection/CollectionTab.h"
+#include "lists/pricecheck/PriceCheckTab.h"
+#include "lists/tracker/TrackerTab.h"
+#include "lists/tradewish/TradeWishTab.h"
+#include "platform/Controls.h"
+#include "platform/ListBox.h"
+#include "platform/ListView.h"
+#include "platform/PictureBox.h"
+#include "platform/StatusBar.h"
+#include "platform/TabControl.h"
+#include "platform/Twips.h"
+#include "platform/WebBrowser.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QWebEngineProfile>
+
+namespace {
+
+const char* const StoreTabCaptions[Form1::StoreCount] = {"eBay", "Games&Cards", "Troll and Toad",
+                                                         "Magic Singles", "CCG"};
+
+// Design size of the window's client area.
+constexpr int DesignWidth = 13650;
+constexpr int DesignHeight = 8880;
+
+QAction* menuEntry(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+} // namespace
+
+Form1::Form1(const QString& dataFolder, PlatformServices services, QWidget* parent)
+    : QMainWindow(parent)
+    , m_services(std::move(services))
+    , m_dataFiles(std::make_unique<DataFiles>(dataFolder, m_services.messageBox, this))
+    , m_storeProfile(new QWebEngineProfile(QStringLiteral("Stores"), this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Vellumark - (Sorcelan)"));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    setCentralWidget(client);
+    buildMenus();
+    buildTopBar(client);
+    buildTabs(client, m_services.fileChooser);
+    m_statusBar = new StatusBar(QStringLiteral("StatusBar1"), this);
+    setStatusBar(m_statusBar);
+
+    setMinimumSize(Twips::toPixels(WindowLayout::MinimumWidth),
+                   Twips::toPixels(WindowLayout::MinimumHeight));
+    resize(Twips::toPixels(DesignWidth),
+           Twips::toPixels(DesignHeight) + menuBar()->sizeHint().height()
+               + m_statusBar->sizeHint().height());
+
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    // The store pages must go before the profile they share.
+    delete m_tabs;
+}
+
+void Form1::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("File"));
+    file->setObjectName(QStringLiteral("file"));
+    menuEntry(file, QStringLiteral("print"), tr("&Print"));
+    QAction* closer = menuEntry(file, QStringLiteral("closer"), tr("&Close"));
+    connect(closer, &QAction::triggered, this, &Form1::closer_Click);
+
+    QMenu* help = menuBar()->addMenu(tr("Help"));
+    help->setObjectName(QStringLiteral("help"));
+    menuEntry(help, QStringLiteral("helpp"), tr("&Help Page"));
+    menuEntry(help, QStringLiteral("about"), tr("About Us"));
+
+    // The tracker list's pop-up menu: never on the menu bar.
+    m_popUp = new QMenu(tr("Popup"), this);
+    m_popUp->setObjectName(QStringLiteral("PopUp"));
+    menuEntry(m_popUp, QStringLiteral("Delete"), tr("&Delete"));
+    menuEntry(m_popUp, QStringLiteral("Display"), tr("&Display"));
+}
+
+void Form1::buildTopBar(QWidget* client)
+{
+    using ToolIcons::Kind;
+    m_back = Controls::pictureButton(client, QStringLiteral("Command1"), Kind::Back, tr("Back"),
+                                     {0, 0, 615, 375}, 20);
+    m_forward = Controls::pictureButton(client, QStringLiteral("Command16"), Kind::Forward,
+                                        tr("Forward"), {600, 0, 615, 375}, 20);
+    m_stop = Controls::pictureButton(client, QStringLiteral("Command17"), Kind::Stop, tr("Stop"),
+                                     {1200, 0, 615, 375}, 20);
+    m_refresh = Controls::pictureButton(client, QStringLiteral("Command18"), Kind::Refresh,
+                                        tr("Refresh"), {1800, 0, 615, 375}, 20);
+    m_print = Controls::pictureButton(client, QStringLiteral("Command19"), Kind::Print,
+                                      tr("Print"), {2400, 0, 615, 375}, 20);
+
+    m_address = new QComboBox(client);
+    m_address->setObjectName(QStringLiteral("Combo1"));
+    m_address->setEditable(true);
+    m_address->setInsertPolicy(QComboBox::NoInsert);
+    m_address->setAccessibleName(tr("Web address"));
+    Controls::place(m_address, {3000, 50, 4575, 315});
+
+    m_goToAddress = Controls::pictureButton(client, QStringLiteral("Command22"), Kind::Go,
+                                            tr("Go to Web Address"), {7560, 50, 500, 315}, 16);
+
+    m_searchTerm = Controls::textBox(client, QStringLiteral("Text1"), {8160, 50, 1695, 315});
+    m_searchTerm->setText(QStringLiteral("SEARCH NOW!"));
+    m_searchTerm->setAccessibleName(tr("Card to search for"));
+
+    m_findIt = Controls::button(client, QStringLiteral("Command21"), tr("Find It!"), QString(),
+                                {9840, 0, 855, 375});
+    m_track = Controls::button(client, QStringLiteral("Command11"), tr("eBay TRACK"), QString(),
+                               {10680, 0, 1095, 375});
+}
+
+void Form1::buildTabs(QWidget* client, FileChooser& fileChooser)
+{
+    m_tabs = new TabControl(QStringLiteral("SSTab1"), client);
+    Controls::place(m_tabs, {120, 480, 12855, 7560});
+
+    for (int store = 0; store < StoreCount; ++store) {
+        auto* page = new QWidget;
+        auto* browser = new WebBrowser(QStringLiteral("WebBrowser1_%1").arg(store), store,
+                                       m_storeProfile, page);
+        browser->setAccessibleName(tr("%1 store page").arg(QLatin1String(StoreTabCaptions[store])));
+        Controls::place(browser, TabControl::pagePlace({60, 420, 12205, 6850}));
+        m_browsers[size_t(store)] = browser;
+        m_tabs->addTab(page, QLatin1String(StoreTabCaptions[store]));
+    }
+    m_tracker = new TrackerTab;
+    m_tabs->addTab(m_tracker, tr("Tracker"));
+    m_priceCheck = new PriceCheckTab;
+    m_tabs->addTab(m_priceCheck, tr("Price Check"));
+    m_collection = new CollectionTab(fileChooser);
+    m_tabs->addTab(m_collection, tr("My Collection"));
+    m_tradeWish = new TradeWishTab;
+    m_tabs->addTab(m_tradeWish, tr("Trade/Wish"));
+}
+
+void Form1::Form_Load()
+{
+    m_collection->Text19->setText(QStringLiteral("COMMON"));
+    m_dataFiles->ReadLineFile(*m_tracker->ListView1, QStringLiteral("file.dtt"));
+    m_dataFiles->ReadLineFile(*m_collection->ListView3, QStringLiteral("file2.dtt"));
+    m_dataFiles->ReadLineFile(*m_priceCheck->ListView2, QStringLiteral("file5.dtt"));
+    m_tabs->setCaption(0, tr("Home"));
+    for (int store = 1; store < StoreCount; ++store) {
+        m_tabs->setAvailable(store, false);
+    }
+    m_browsers[0]->Navigate(StoreAddresses::startPage());
+    m_dataFiles->ReadQuotedFile(*m_tradeWish->List1, QStringLiteral("file3.dtt"));
+    m_dataFiles->ReadQuotedFile(*m_tradeWish->List2, QStringLiteral("file4.dtt"));
+
+    m_tabs->setCurrentIndex(CollectionTabIndex);
+    // Told once the window is up, so the message stands in front of it.
+    QMetaObject::invokeMethod(
+        this, [this] { m_dataFiles->reportUnreadableFiles(); }, Qt::QueuedConnection);
+}
+
+void Form1::closer_Click()
+{
+    QCoreApplication::exit(0);
+}
+
+void Form1::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form1::Form_Resize()
+{
+    const QRect outer = frameGeometry();
+    const WindowGeometry g = WindowLayout::compute(Twips::fromPixels(outer.height()),
+                                                   Twips::fromPixels(outer.width()));
+    const auto resize = [](QWidget* control, int width, int height) {
+        control->resize(Twips::toPixels(width), Twips::toPixels(height));
+    };
+    const auto setTop = [](QWidget* control, int top) {
+        control->move(control->x(), Twips::toPixels(top));
+    };
+    for (WebBrowser* browser : m_browsers) {
+        resize(browser, g.browserWidth, g.browserHeight);
+    }
+    resize(m_collection->ListView3, g.collectionListWidth, g.collectionListHeight);
+    resize(m_tabs, g.tabsWidth, g.tabsHeight);
+    if (g.compact) {
+        return;
+    }
+    resize(m_tracker->ListView1, g.trackerListWidth, g.trackerListHeight);
+    resize(m_priceCheck->ListView2, g.priceListWidth, g.priceListHeight);
+    setTop(m_priceCheck->Frame2, TabControl::pageTop(g.priceFrameTop));
+    setTop(m_tracker->Frame3, TabControl::pageTop(g.trackerFrameTop));
+    TradeWishTab& tradeWish = *m_tradeWish;
+    resize(tradeWish.Frame5, Twips::fromPixels(tradeWish.Frame5->width()), g.tradeWishFrameHeight);
+    setTop(tradeWish.Frame4, TabControl::pageTop(g.tradeWishButtonsTop));
+    setTop(m_collection->Picture1, TabControl::pageTop(g.pictureTop));
+    resize(m_collection->Picture1, Twips::fromPixels(m_collection->Picture1->width()),
+           g.pictureHeight);
+    resize(tradeWish.List1, Twips::fromPixels(tradeWish.List1->width()), g.tradeListHeight);
+    resize(tradeWish.List2, Twips::fromPixels(tradeWish.List2->width()), g.wishListHeight);
+    setTop(tradeWish.Text11, g.tradeEntryTop);
+    setTop(tradeWish.Text12, g.wishEntryTop);
+}

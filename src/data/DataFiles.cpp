@@ -1,0 +1,163 @@
+#include "DataFiles.h"
+
+#include "DataFormats.h"
+#include "TextEncoding.h"
+#include "platform/ListBox.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString MessageTitle = QStringLiteral("Vellumark - (Sorcelan)");
+
+} // namespace
+
+DataFiles::DataFiles(const QString& folder, MessageBox& messages, QWidget* messageParent)
+    : m_folder(folder)
+    , m_messages(messages)
+    , m_messageParent(messageParent)
+    , m_saveFileFactory([](const QString& path) { return std::make_unique<QSaveFile>(path); })
+{
+}
+
+DataFiles::~DataFiles() = default;
+
+QString DataFiles::path(const QString& fileName) const
+{
+    return QDir(m_folder).filePath(fileName);
+}
+
+void DataFiles::ReadLineFile(ListView& list, const QString& fileName)
+{
+    list.rows().setRows(DataFormats::parsePlainLines(readText(fileName), list.columnCount()));
+}
+
+bool DataFiles::WriteLineFile(const ListView& list, const QString& fileName)
+{
+    return save(fileName,
+                DataFormats::formatPlainLines(list.rows().rows(), list.columnCount()));
+}
+
+void DataFiles::ReadQuotedFile(ListBox& list, const QString& fileName)
+{
+    list.entries().insertSorted(DataFormats::parseQuotedLines(readText(fileName)));
+}
+
+bool DataFiles::WriteQuotedFile(const ListBox& list, const QString& fileName)
+{
+    return save(fileName, DataFormats::formatQuotedLines(list.entries().entries()));
+}
+
+QString DataFiles::readText(const QString& fileName)
+{
+    const QString filePath = path(fileName);
+    const QFileInfo info(filePath);
+    if (!info.exists() && !info.isSymLink()) {
+        return {};
+    }
+    QFile file(filePath);
+    QString reason;
+    QByteArray bytes;
+    if (info.isDir()) {
+        reason = QStringLiteral("it is a folder, not a file");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+    } else {
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            reason = file.errorString();
+        }
+    }
+    if (reason.isEmpty()) {
+        return TextEncoding::decode(bytes);
+    }
+    m_unreadable.insert(fileName, {reason, freeNameFor(fileName)});
+    m_unreported.append(fileName);
+    return {};
+}
+
+QString DataFiles::freeNameFor(const QString& fileName) const
+{
+    QString candidate = fileName + QStringLiteral(".unreadable");
+    for (int number = 2; QFileInfo::exists(path(candidate)) || QFileInfo(path(candidate)).isSymLink();
+         ++number) {
+        candidate = fileName + QStringLiteral(".unreadable-%1").arg(number);
+    }
+    return candidate;
+}
+
+void DataFiles::reportUnreadableFiles()
+{
+    if (m_unreported.isEmpty()) {
+        return;
+    }
+    QStringList lines;
+    for (const QString& fileName : std::as_const(m_unreported)) {
+        const Unreadable& problem = m_unreadable.value(fileName);
+        lines.append(QStringLiteral("%1: %2.\nIts list starts empty. Before that list is next "
+                                    "saved, the old file will be kept as %3.")
+                         .arg(path(fileName), problem.reason, problem.keptAs));
+    }
+    m_unreported.clear();
+    m_messages.show(m_messageParent, MessageTitle,
+                    QStringLiteral("Some data files could not be read:\n\n") + lines.join("\n\n"),
+                    MessageBox::Icon::Warning);
+}
+
+bool DataFiles::save(const QString& fileName, const QString& text)
+{
+    QString error;
+    if (keepUnreadOriginal(fileName, &error)
+        && writeAtomically(fileName, TextEncoding::encode(text), &error)) {
+        return true;
+    }
+    m_messages.show(m_messageParent, MessageTitle,
+                    QStringLiteral("The list could not be saved to %1.\n\n%2\n\nThe file was "
+                                   "not changed, and the list in the window is as it was.")
+                        .arg(path(fileName), error),
+                    MessageBox::Icon::Warning);
+    return false;
+}
+
+bool DataFiles::keepUnreadOriginal(const QString& fileName, QString* error)
+{
+    const auto unreadable = m_unreadable.constFind(fileName);
+    if (unreadable == m_unreadable.cend()) {
+        return true;
+    }
+    const QFileInfo original(path(fileName));
+    if (original.exists() || original.isSymLink()) {
+        if (!QDir(m_folder).rename(fileName, unreadable->keptAs)) {
+            *error = QStringLiteral("The file that could not be read at start-up could not be "
+                                    "kept as %1, so it was not overwritten.")
+                         .arg(unreadable->keptAs);
+            return false;
+        }
+    }
+    m_unreadable.erase(unreadable);
+    return true;
+}
+
+bool DataFiles::writeAtomically(const QString& fileName, const QByteArray& bytes, QString* error)
+{
+    std::unique_ptr<QSaveFile> file = m_saveFileFactory(path(fileName));
+    if (!file->open(QIODevice::WriteOnly)) {
+        *error = file->errorString();
+        return false;
+    }
+    if (file->write(bytes) != bytes.size()) {
+        *error = file->errorString();
+        file->cancelWriting();
+        return false;
+    }
+    if (!file->commit()) {
+        *error = file->errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The two line formats of the data files, as text. Every line ends with CR LF when written; CR LF,
+// LF alone and CR alone all end a line when read, so files edited on any system read back.
+namespace DataFormats {
+
+// Plain-line format: one value per line, a record of `columns` lines per row. A last record that
+// is cut short still becomes a row, its missing cells empty.
+QVector<QStringList> parsePlainLines(QStringView text, int columns);
+// A line break inside a value is written as one space: every record keeps exactly its lines.
+QString formatPlainLines(const QVector<QStringList>& rows, int columns);
+
+// Quoted-line format: one entry per line between double quotes, a double quote inside an entry
+// doubled, line breaks inside an entry kept inside the quotes.
+QStringList parseQuotedLines(QStringView text);
+QString formatQuotedLines(const QStringList& entries);
+
+} // namespace DataFormats

@@ -1,0 +1,25 @@
+#include "app/Form1.h"
+#include "data/DataFolder.h"
+#include "platform/CommonDialog.h"
+#include "platform/LinePrinter.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    // Qt WebEngine shares its OpenGL context with the widgets; this must be set before the
+    // application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vellumark"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vellumark"));
+
+    DesktopMessageBox messageBox;
+    DesktopFileChooser fileChooser;
+    PlatformServices services{messageBox, fileChooser,
+                              [] { return std::make_unique<DefaultPrinter>(); }};
+    Form1 window(DataFolder::choose(QCoreApplication::applicationDirPath()), services);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,78 @@
+#include "Controls.h"
+
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace Controls {
+
+void place(QWidget* control, Place where)
+{
+    control->setGeometry(Twips::toPixels(where.left, where.top, where.width, where.height));
+}
+
+QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
+                    const QString& toolTip, Place where)
+{
+    auto* control = new QPushButton(caption, parent);
+    control->setObjectName(name);
+    control->setToolTip(toolTip);
+    control->setAutoDefault(false);
+    place(control, where);
+    return control;
+}
+
+QPushButton* pictureButton(QWidget* parent, const QString& name, ToolIcons::Kind picture,
+                           const QString& toolTip, Place where, int pictureSize)
+{
+    QPushButton* control = button(parent, name, QString(), toolTip, where);
+    control->setIcon(ToolIcons::icon(picture));
+    control->setIconSize(QSize(pictureSize, pictureSize));
+    control->setAccessibleName(toolTip);
+    return control;
+}
+
+QLineEdit* textBox(QWidget* parent, const QString& name, Place where)
+{
+    auto* control = new QLineEdit(parent);
+    control->setObjectName(name);
+    place(control, where);
+    return control;
+}
+
+QPlainTextEdit* multiLineTextBox(QWidget* parent, const QString& name, Place where)
+{
+    auto* control = new QPlainTextEdit(parent);
+    control->setObjectName(name);
+    control->setTabChangesFocus(true);
+    place(control, where);
+    return control;
+}
+
+QLabel* label(QWidget* parent, const QString& name, const QString& caption, Place where,
+              QWidget* labelled)
+{
+    auto* control = new QLabel(caption, parent);
+    control->setObjectName(name);
+    control->setTextFormat(Qt::PlainText);
+    if (labelled) {
+        control->setBuddy(labelled);
+        labelled->setAccessibleName(caption);
+    }
+    place(control, where);
+    return control;
+}
+
+QGroupBox* frame(QWidget* parent, const QString& name, Place where)
+{
+    auto* control = new QGroupBox(parent);
+    control->setObjectName(name);
+    place(control, where);
+    return control;
+}
+
+} // namespace Controls

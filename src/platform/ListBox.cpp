@@ -1,0 +1,117 @@
+#include "ListBox.h"
+
+#include <QCollatorSortKey>
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+// An entry may hold line breaks; the list shows it on one line with a visible mark for each.
+QString oneLine(QString entry)
+{
+    entry.replace(QLatin1String("\r\n"), QStringLiteral(" \u21b5 "));
+    entry.replace(QLatin1Char('\n'), QStringLiteral(" \u21b5 "));
+    entry.replace(QLatin1Char('\r'), QStringLiteral(" \u21b5 "));
+    return entry;
+}
+
+} // namespace
+
+int ListBoxModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant ListBoxModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+        return {};
+    }
+    switch (role) {
+    case Qt::DisplayRole:
+        return oneLine(m_entries.at(index.row()));
+    case Qt::ToolTipRole:
+        return m_entries.at(index.row());
+    default:
+        return {};
+    }
+}
+
+int ListBoxModel::insertSorted(const QString& entry)
+{
+    const auto after = std::upper_bound(
+        m_entries.cbegin(), m_entries.cend(), entry,
+        [this](const QString& left, const QString& right) { return m_order.lessThan(left, right); });
+    const int position = int(after - m_entries.cbegin());
+    beginInsertRows(QModelIndex(), position, position);
+    m_entries.insert(position, entry);
+    endInsertRows();
+    return position;
+}
+
+void ListBoxModel::insertSorted(QStringList entries)
+{
+    if (entries.isEmpty()) {
+        return;
+    }
+    QStringList merged = m_entries + entries;
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(size_t(merged.size()));
+    for (const QString& entry : std::as_const(merged)) {
+        keys.push_back(m_order.sortKey(entry));
+    }
+    std::vector<int> order(size_t(merged.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&keys](int left, int right) {
+        return keys[size_t(left)].compare(keys[size_t(right)]) < 0;
+    });
+    QStringList sorted;
+    sorted.reserve(merged.size());
+    for (int position : order) {
+        sorted.append(std::move(merged[position]));
+    }
+    beginResetModel();
+    m_entries = std::move(sorted);
+    endResetModel();
+}
+
+void ListBoxModel::removeAt(int index)
+{
+    if (index < 0 || index >= m_entries.size()) {
+        return;
+    }
+    beginRemoveRows(QModelIndex(), index, index);
+    m_entries.removeAt(index);
+    endRemoveRows();
+}
+
+ListBox::ListBox(const QString& name, QWidget* parent)
+    : QListView(parent)
+    , m_model(new ListBoxModel(this))
+{
+    setObjectName(name);
+    setModel(m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+}
+
+QString ListBox::text(int index) const
+{
+    return index >= 0 && index < count() ? m_model->entries().at(index) : QString();
+}
+
+int ListBox::selectedIndex() const
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void ListBox::selectIndex(int index)
+{
+    if (index < 0 || index >= count()) {
+        clearSelection();
+        return;
+    }
+    selectionModel()->setCurrentIndex(m_model->index(index), QItemSelectionModel::ClearAndSelect);
+}

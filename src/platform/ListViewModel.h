@@ -1,0 +1,61 @@
+#pragma once
+
+#include "TextOrder.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <QVector>
+
+struct ListColumn
+{
+    QString heading;
+    int widthTwips = 0;
+};
+
+// The rows of a report-style list: every row holds exactly one text per column. Rows have no key;
+// their position is their only identity. While sorted mode is on the rows stay ordered by the
+// sort column, and rows with equal keys keep their earlier order.
+class ListViewModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit ListViewModel(QVector<ListColumn> columns, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    const QVector<ListColumn>& columns() const { return m_columns; }
+    const QVector<QStringList>& rows() const { return m_rows; }
+    QString cellText(int row, int column) const;
+
+    // Adds a row (short rows get empty cells) and returns where it went: at the end, or at its
+    // sorted place while sorted mode is on.
+    int appendRow(QStringList cells);
+    void setCellText(int row, int column, const QString& text);
+    void removeRow(int row);
+    void setRows(QVector<QStringList> rows);
+
+    int sortColumn() const { return m_sortColumn; }
+    void setSortColumn(int column);
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
+    void setSortOrder(Qt::SortOrder order);
+    bool isSorted() const { return m_sorted; }
+    void setSorted(bool sorted);
+
+private:
+    QStringList fitted(QStringList cells) const;
+    bool comesBefore(const QString& left, const QString& right) const;
+    int sortedInsertPosition(const QString& key) const;
+    void sortRows();
+
+    QVector<ListColumn> m_columns;
+    QVector<QStringList> m_rows;
+    TextOrder m_order;
+    int m_sortColumn = 0;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    bool m_sorted = false;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWebEngineView>
+#include <memory>
+
+class QPrinter;
+class QWebEngineLoadingInfo;
+class QWebEngineProfile;
+
+// An embedded web browser. Besides the page it reports a status text, as desktop browsers show
+// one: the address of a hovered link, "Opening page …" while loading, "Done" or the failure.
+class WebBrowser : public QWebEngineView
+{
+    Q_OBJECT
+
+public:
+    // index is the browser's place in its array of browsers, passed back with every notification.
+    WebBrowser(const QString& name, int index, QWebEngineProfile* profile,
+               QWidget* parent = nullptr);
+    ~WebBrowser() override;
+
+    int index() const { return m_index; }
+
+    // Starts loading and returns at once; a text without a scheme is completed as a browser's
+    // address bar would.
+    void Navigate(const QString& address);
+    void Navigate(const QUrl& address);
+    void GoBack() { back(); }
+    void GoForward() { forward(); }
+    void Stop() { stop(); }
+    void Refresh() { reload(); }
+    // Shows the print dialog for the current page and prints it as the user chooses there.
+    void ExecWBPrintWithPrompt();
+
+    QString LocationURL() const;
+    QString documentTitle() const;
+
+signals:
+    void StatusTextChange(int index, const QString& text);
+    void ProgressChange(int index, int progress, int progressMax);
+
+private:
+    void reportLoading(const QWebEngineLoadingInfo& info);
+
+    int m_index;
+    std::unique_ptr<QPrinter> m_printer;
+};
