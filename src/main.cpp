@@ -17,8 +17,9 @@ int main(int argc, char* argv[])
 
     DesktopMessageBox messageBox;
     DesktopFileChooser fileChooser;
-    PlatformServices services{messageBox, fileChooser,
-                              [] { return std::make_unique<DefaultPrinter>(); }};
+    PlatformServices services{messageBox, fileChooser, [] {
+                                  return std::make_unique<DefaultPrinter>();
+                              }};
     Form1 window(DataFolder::choose(QCoreApplication::applicationDirPath()), services);
     window.show();
     return app.exec();

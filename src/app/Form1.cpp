@@ -46,10 +46,9 @@ QAction* menuEntry(QMenu* menu, const QString& name, const QString& caption)
 } // namespace
 
 Form1::Form1(const QString& dataFolder, PlatformServices services, QWidget* parent)
-    : QMainWindow(parent)
-    , m_services(std::move(services))
-    , m_dataFiles(std::make_unique<DataFiles>(dataFolder, m_services.messageBox, this))
-    , m_storeProfile(new QWebEngineProfile(QStringLiteral("Stores"), this))
+    : QMainWindow(parent), m_services(std::move(services)),
+      m_dataFiles(std::make_unique<DataFiles>(dataFolder, m_services.messageBox, this)),
+      m_storeProfile(new QWebEngineProfile(QStringLiteral("Stores"), this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vellumark - (Sorcelan)"));
@@ -65,9 +64,9 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, QWidget* pare
 
     setMinimumSize(Twips::toPixels(WindowLayout::MinimumWidth),
                    Twips::toPixels(WindowLayout::MinimumHeight));
-    resize(Twips::toPixels(DesignWidth),
-           Twips::toPixels(DesignHeight) + menuBar()->sizeHint().height()
-               + m_statusBar->sizeHint().height());
+    resize(Twips::toPixels(DesignWidth), Twips::toPixels(DesignHeight) +
+                                             menuBar()->sizeHint().height() +
+                                             m_statusBar->sizeHint().height());
 
     Form_Load();
 }
@@ -109,8 +108,8 @@ void Form1::buildTopBar(QWidget* client)
                                      {1200, 0, 615, 375}, 20);
     m_refresh = Controls::pictureButton(client, QStringLiteral("Command18"), Kind::Refresh,
                                         tr("Refresh"), {1800, 0, 615, 375}, 20);
-    m_print = Controls::pictureButton(client, QStringLiteral("Command19"), Kind::Print,
-                                      tr("Print"), {2400, 0, 615, 375}, 20);
+    m_print = Controls::pictureButton(client, QStringLiteral("Command19"), Kind::Print, tr("Print"),
+                                      {2400, 0, 615, 375}, 20);
 
     m_address = new QComboBox(client);
     m_address->setObjectName(QStringLiteral("Combo1"));
@@ -190,8 +189,8 @@ void Form1::resizeEvent(QResizeEvent* event)
 void Form1::Form_Resize()
 {
     const QRect outer = frameGeometry();
-    const WindowGeometry g = WindowLayout::compute(Twips::fromPixels(outer.height()),
-                                                   Twips::fromPixels(outer.width()));
+    const WindowGeometry g =
+        WindowLayout::compute(Twips::fromPixels(outer.height()), Twips::fromPixels(outer.width()));
     const auto resize = [](QWidget* control, int width, int height) {
         control->resize(Twips::toPixels(width), Twips::toPixels(height));
     };

@@ -29,7 +29,13 @@ class Form1 : public QMainWindow
 
 public:
     static constexpr int StoreCount = 5;
-    enum Tab { TrackerTabIndex = 5, PriceCheckTabIndex, CollectionTabIndex, TradeWishTabIndex };
+    enum Tab
+    {
+        TrackerTabIndex = 5,
+        PriceCheckTabIndex,
+        CollectionTabIndex,
+        TradeWishTabIndex
+    };
 
     // The data files are read from and saved to dataFolder.
     Form1(const QString& dataFolder, PlatformServices services, QWidget* parent = nullptr);

@@ -18,10 +18,8 @@ const QString MessageTitle = QStringLiteral("Vellumark - (Sorcelan)");
 } // namespace
 
 DataFiles::DataFiles(const QString& folder, MessageBox& messages, QWidget* messageParent)
-    : m_folder(folder)
-    , m_messages(messages)
-    , m_messageParent(messageParent)
-    , m_saveFileFactory([](const QString& path) { return std::make_unique<QSaveFile>(path); })
+    : m_folder(folder), m_messages(messages), m_messageParent(messageParent),
+      m_saveFileFactory([](const QString& path) { return std::make_unique<QSaveFile>(path); })
 {
 }
 
@@ -39,8 +37,7 @@ void DataFiles::ReadLineFile(ListView& list, const QString& fileName)
 
 bool DataFiles::WriteLineFile(const ListView& list, const QString& fileName)
 {
-    return save(fileName,
-                DataFormats::formatPlainLines(list.rows().rows(), list.columnCount()));
+    return save(fileName, DataFormats::formatPlainLines(list.rows().rows(), list.columnCount()));
 }
 
 void DataFiles::ReadQuotedFile(ListBox& list, const QString& fileName)
@@ -84,8 +81,8 @@ QString DataFiles::readText(const QString& fileName)
 QString DataFiles::freeNameFor(const QString& fileName) const
 {
     QString candidate = fileName + QStringLiteral(".unreadable");
-    for (int number = 2; QFileInfo::exists(path(candidate)) || QFileInfo(path(candidate)).isSymLink();
-         ++number) {
+    for (int number = 2;
+         QFileInfo::exists(path(candidate)) || QFileInfo(path(candidate)).isSymLink(); ++number) {
         candidate = fileName + QStringLiteral(".unreadable-%1").arg(number);
     }
     return candidate;
@@ -112,8 +109,8 @@ void DataFiles::reportUnreadableFiles()
 bool DataFiles::save(const QString& fileName, const QString& text)
 {
     QString error;
-    if (keepUnreadOriginal(fileName, &error)
-        && writeAtomically(fileName, TextEncoding::encode(text), &error)) {
+    if (keepUnreadOriginal(fileName, &error) &&
+        writeAtomically(fileName, TextEncoding::encode(text), &error)) {
         return true;
     }
     m_messages.show(m_messageParent, MessageTitle,

@@ -10,7 +10,11 @@
 // character (Japanese, Greek, ...) has no place in it: then the file is written in UTF-8.
 namespace TextEncoding {
 
-enum class Encoding { Windows1252, Utf8 };
+enum class Encoding
+{
+    Windows1252,
+    Utf8
+};
 
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text, Encoding* used = nullptr);

@@ -30,9 +30,7 @@ QString DesktopFileChooser::chooseFileToOpen(QWidget* parent, const QString& sta
 }
 
 CommonDialog::CommonDialog(const QString& name, FileChooser& chooser, QWidget* owner)
-    : QObject(owner)
-    , m_chooser(chooser)
-    , m_owner(owner)
+    : QObject(owner), m_chooser(chooser), m_owner(owner)
 {
     setObjectName(name);
 }

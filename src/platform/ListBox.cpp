@@ -39,9 +39,10 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const
 
 int ListBoxModel::insertSorted(const QString& entry)
 {
-    const auto after = std::upper_bound(
-        m_entries.cbegin(), m_entries.cend(), entry,
-        [this](const QString& left, const QString& right) { return m_order.lessThan(left, right); });
+    const auto after = std::upper_bound(m_entries.cbegin(), m_entries.cend(), entry,
+                                        [this](const QString& left, const QString& right) {
+                                            return m_order.lessThan(left, right);
+                                        });
     const int position = int(after - m_entries.cbegin());
     beginInsertRows(QModelIndex(), position, position);
     m_entries.insert(position, entry);
@@ -86,8 +87,7 @@ void ListBoxModel::removeAt(int index)
 }
 
 ListBox::ListBox(const QString& name, QWidget* parent)
-    : QListView(parent)
-    , m_model(new ListBoxModel(this))
+    : QListView(parent), m_model(new ListBoxModel(this))
 {
     setObjectName(name);
     setModel(m_model);

@@ -6,8 +6,7 @@
 #include <QMouseEvent>
 
 ListView::ListView(const QString& name, QVector<ListColumn> columns, QWidget* parent)
-    : QTreeView(parent)
-    , m_model(new ListViewModel(std::move(columns), this))
+    : QTreeView(parent), m_model(new ListViewModel(std::move(columns), this))
 {
     setObjectName(name);
     setModel(m_model);
@@ -45,8 +44,8 @@ void ListView::selectRow(int row)
         return;
     }
     const QModelIndex index = m_model->index(row, 0);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
-                                                 | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                 QItemSelectionModel::Rows);
     scrollTo(index);
 }
 

@@ -4,8 +4,7 @@
 #include <numeric>
 
 ListViewModel::ListViewModel(QVector<ListColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent)
-    , m_columns(std::move(columns))
+    : QAbstractTableModel(parent), m_columns(std::move(columns))
 {
 }
 
@@ -29,8 +28,8 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0
-        || section >= m_columns.size()) {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= m_columns.size()) {
         return {};
     }
     return m_columns.at(section).heading;
@@ -139,10 +138,10 @@ bool ListViewModel::comesBefore(const QString& left, const QString& right) const
 int ListViewModel::sortedInsertPosition(const QString& key) const
 {
     // After every row with an equal key, so that equal rows keep the order they came in.
-    const auto after = std::upper_bound(
-        m_rows.cbegin(), m_rows.cend(), key, [this](const QString& value, const QStringList& row) {
-            return comesBefore(value, row.at(m_sortColumn));
-        });
+    const auto after = std::upper_bound(m_rows.cbegin(), m_rows.cend(), key,
+                                        [this](const QString& value, const QStringList& row) {
+                                            return comesBefore(value, row.at(m_sortColumn));
+                                        });
     return int(after - m_rows.cbegin());
 }
 

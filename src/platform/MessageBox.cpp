@@ -2,10 +2,9 @@
 
 #include <QMessageBox>
 
-void DesktopMessageBox::show(QWidget* parent, const QString& title, const QString& text,
-                             Icon icon)
+void DesktopMessageBox::show(QWidget* parent, const QString& title, const QString& text, Icon icon)
 {
-    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, title,
-                    text, QMessageBox::Ok, parent);
+    QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, title, text,
+                    QMessageBox::Ok, parent);
     box.exec();
 }

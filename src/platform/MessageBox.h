@@ -8,7 +8,11 @@ class QWidget;
 class MessageBox
 {
 public:
-    enum class Icon { None, Warning };
+    enum class Icon
+    {
+        None,
+        Warning
+    };
 
     virtual ~MessageBox() = default;
     // Shows the message with a single OK button and returns when the user has closed it.

@@ -1,7 +1,6 @@
 #include "TextOrder.h"
 
-TextOrder::TextOrder()
-    : m_collator(QLocale())
+TextOrder::TextOrder() : m_collator(QLocale())
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     m_collator.setNumericMode(false);

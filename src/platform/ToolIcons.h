@@ -6,7 +6,15 @@
 // simple drawing of our own, so a button never stands empty.
 namespace ToolIcons {
 
-enum class Kind { Back, Forward, Stop, Refresh, Print, Go };
+enum class Kind
+{
+    Back,
+    Forward,
+    Stop,
+    Refresh,
+    Print,
+    Go
+};
 
 QIcon icon(Kind kind);
 

@@ -6,10 +6,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
-WebBrowser::WebBrowser(const QString& name, int index, QWebEngineProfile* profile,
-                       QWidget* parent)
-    : QWebEngineView(parent)
-    , m_index(index)
+WebBrowser::WebBrowser(const QString& name, int index, QWebEngineProfile* profile, QWidget* parent)
+    : QWebEngineView(parent), m_index(index)
 {
     setObjectName(name);
     setPage(new QWebEnginePage(profile, this));
@@ -68,8 +66,9 @@ void WebBrowser::reportLoading(const QWebEngineLoadingInfo& info)
         emit StatusTextChange(m_index, tr("Done"));
         break;
     case QWebEngineLoadingInfo::LoadFailedStatus:
-        emit StatusTextChange(m_index, tr("Could not open %1: %2")
-                                           .arg(info.url().toDisplayString(), info.errorString()));
+        emit StatusTextChange(
+            m_index,
+            tr("Could not open %1: %2").arg(info.url().toDisplayString(), info.errorString()));
         break;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
         emit StatusTextChange(m_index, tr("Stopped"));

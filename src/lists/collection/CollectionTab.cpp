@@ -26,23 +26,21 @@ void paintCollectionColours(ListView* list)
 } // namespace
 
 CollectionTab::CollectionTab(FileChooser& fileChooser, QWidget* parent)
-    : QWidget(parent)
-    , ListView3(new ListView(QStringLiteral("ListView3"),
-                             {{QStringLiteral("Card Name"), 2500},
-                              {QStringLiteral("Card#"), 940},
-                              {QStringLiteral("Quantity"), 840},
-                              {QStringLiteral("Edition"), 940},
-                              {QStringLiteral("Condition"), 940},
-                              {QStringLiteral("Card Type"), 1440},
-                              {QStringLiteral("Card Value"), 1040},
-                              {QStringLiteral("Total Value"), 1040},
-                              {QString(), 40}},
-                             this))
-    , Frame1(Controls::frame(this, QStringLiteral("Frame1"),
-                             TabControl::pagePlace({120, 360, 2655, 6495})))
-    , Picture1(new PictureBox(QStringLiteral("Picture1"), this))
-    , Text18(new QLineEdit(this))
-    , CommonDialog1(new CommonDialog(QStringLiteral("CommonDialog1"), fileChooser, this))
+    : QWidget(parent), ListView3(new ListView(QStringLiteral("ListView3"),
+                                              {{QStringLiteral("Card Name"), 2500},
+                                               {QStringLiteral("Card#"), 940},
+                                               {QStringLiteral("Quantity"), 840},
+                                               {QStringLiteral("Edition"), 940},
+                                               {QStringLiteral("Condition"), 940},
+                                               {QStringLiteral("Card Type"), 1440},
+                                               {QStringLiteral("Card Value"), 1040},
+                                               {QStringLiteral("Total Value"), 1040},
+                                               {QString(), 40}},
+                                              this)),
+      Frame1(Controls::frame(this, QStringLiteral("Frame1"),
+                             TabControl::pagePlace({120, 360, 2655, 6495}))),
+      Picture1(new PictureBox(QStringLiteral("Picture1"), this)), Text18(new QLineEdit(this)),
+      CommonDialog1(new CommonDialog(QStringLiteral("CommonDialog1"), fileChooser, this))
 {
     ListView3->setAccessibleName(tr("Card collection"));
     paintCollectionColours(ListView3);

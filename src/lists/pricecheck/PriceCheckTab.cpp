@@ -28,19 +28,18 @@ const EntryField Fields[] = {
 } // namespace
 
 PriceCheckTab::PriceCheckTab(QWidget* parent)
-    : QWidget(parent)
-    , ListView2(new ListView(QStringLiteral("ListView2"),
-                             {{QStringLiteral("CARD NAME"), 4440},
-                              {QStringLiteral("Ebay Starting Bid"), 1540},
-                              {QStringLiteral("Ebay Ending Bid"), 1540},
-                              {QStringLiteral("Games and Cards"), 1240},
-                              {QStringLiteral("Troll and Toad"), 1240},
-                              {QStringLiteral("Magic Singles"), 1240},
-                              {QStringLiteral("MY PRICE"), 1240}},
-                             this))
-    , Frame2(Controls::frame(this, QStringLiteral("Frame2"),
-                             TabControl::pagePlace({120, 4850, 13080, 1455})))
-    , Label16(Controls::label(this, QStringLiteral("Label16"), QString(),
+    : QWidget(parent), ListView2(new ListView(QStringLiteral("ListView2"),
+                                              {{QStringLiteral("CARD NAME"), 4440},
+                                               {QStringLiteral("Ebay Starting Bid"), 1540},
+                                               {QStringLiteral("Ebay Ending Bid"), 1540},
+                                               {QStringLiteral("Games and Cards"), 1240},
+                                               {QStringLiteral("Troll and Toad"), 1240},
+                                               {QStringLiteral("Magic Singles"), 1240},
+                                               {QStringLiteral("MY PRICE"), 1240}},
+                                              this)),
+      Frame2(Controls::frame(this, QStringLiteral("Frame2"),
+                             TabControl::pagePlace({120, 4850, 13080, 1455}))),
+      Label16(Controls::label(this, QStringLiteral("Label16"), QString(),
                               TabControl::pagePlace({120, 360, 4000, 120})))
 {
     ListView2->setAccessibleName(tr("Price check list"));
@@ -48,7 +47,8 @@ PriceCheckTab::PriceCheckTab(QWidget* parent)
 
     int left = 120;
     for (const EntryField& field : Fields) {
-        QLineEdit* box = Controls::textBox(Frame2, QLatin1String(field.box), {left, 480, 1695, 315});
+        QLineEdit* box =
+            Controls::textBox(Frame2, QLatin1String(field.box), {left, 480, 1695, 315});
         Controls::label(Frame2, QLatin1String(field.label), QLatin1String(field.caption),
                         {left, 240, 1695, 240}, box);
         entryBoxes.append(box);

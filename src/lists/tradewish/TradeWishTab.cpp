@@ -20,8 +20,8 @@ void colour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
 
 QLabel* heading(QWidget* parent, const QString& name, const QString& caption, int left)
 {
-    QLabel* label = Controls::label(parent, name, caption,
-                                    TabControl::pagePlace({left, 480, 4200, 495}));
+    QLabel* label =
+        Controls::label(parent, name, caption, TabControl::pagePlace({left, 480, 4200, 495}));
     QFont font(QStringLiteral("MS Sans Serif"), 24);
     label->setFont(font);
     colour(label, QPalette::WindowText, QColor(0, 0, 192));
@@ -37,8 +37,7 @@ ListBox* cardList(QWidget* parent, const QString& name, const QString& spokenNam
     return list;
 }
 
-QPlainTextEdit* entryBox(QWidget* parent, const QString& name, const QString& spokenName,
-                         int left)
+QPlainTextEdit* entryBox(QWidget* parent, const QString& name, const QString& spokenName, int left)
 {
     QPlainTextEdit* box = Controls::multiLineTextBox(parent, name, {left, 4920, 5535, 375});
     box->setAccessibleName(spokenName);
@@ -49,15 +48,15 @@ QPlainTextEdit* entryBox(QWidget* parent, const QString& name, const QString& sp
 } // namespace
 
 TradeWishTab::TradeWishTab(QWidget* parent)
-    : QWidget(parent)
-    , Label7(heading(this, QStringLiteral("Label7"), QStringLiteral("Cards to Trade"), 1440))
-    , Label10(heading(this, QStringLiteral("Label10"), QStringLiteral("My Wish List"), 7560))
-    , Frame5(Controls::frame(this, QStringLiteral("Frame5"),
-                             TabControl::pagePlace({120, 960, 11415, 5415})))
-    , Frame4(Controls::frame(this, QStringLiteral("Frame4"),
-                             TabControl::pagePlace({120, 6360, 11295, 975})))
-    , List1(cardList(Frame5, QStringLiteral("List1"), tr("Cards to Trade"), 120))
-    , List2(cardList(Frame5, QStringLiteral("List2"), tr("My Wish List"), 5760))
+    : QWidget(parent),
+      Label7(heading(this, QStringLiteral("Label7"), QStringLiteral("Cards to Trade"), 1440)),
+      Label10(heading(this, QStringLiteral("Label10"), QStringLiteral("My Wish List"), 7560)),
+      Frame5(Controls::frame(this, QStringLiteral("Frame5"),
+                             TabControl::pagePlace({120, 960, 11415, 5415}))),
+      Frame4(Controls::frame(this, QStringLiteral("Frame4"),
+                             TabControl::pagePlace({120, 6360, 11295, 975}))),
+      List1(cardList(Frame5, QStringLiteral("List1"), tr("Cards to Trade"), 120)),
+      List2(cardList(Frame5, QStringLiteral("List2"), tr("My Wish List"), 5760))
 {
     Text11 = entryBox(Frame5, QStringLiteral("Text11"), tr("Card to trade"), 120);
     Text12 = entryBox(Frame5, QStringLiteral("Text12"), tr("Card wished for"), 5760);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QtTest>
+
+// Like QTEST_MAIN, with what the program's own main sets up before the application exists, and
+// with the user's folders redirected so that no test touches real data.
+#define VELLUMARK_TEST_MAIN(TestClass)                                                             \
+    int main(int argc, char* argv[])                                                               \
+    {                                                                                              \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        QStandardPaths::setTestModeEnabled(true);                                                  \
+        QApplication app(argc, argv);                                                              \
+        QApplication::setApplicationName(QStringLiteral("Vellumark"));                             \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
