@@ -17,6 +17,16 @@ bool isAscii(const QString& text)
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
+// Stateless, so that a sequence cut short by the end of the bytes counts as an error instead of
+// being dropped: a Windows-1252 file may well end in a byte such as 0xE9 ("é").
+QString decodeUtf8(const QByteArray& bytes, bool* valid)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    *valid = !utf8.hasError();
+    return text;
+}
+
 } // namespace
 
 namespace TextEncoding {
@@ -26,9 +36,9 @@ QString decode(const QByteArray& bytes)
     if (isAscii(bytes)) {
         return QString::fromLatin1(bytes);
     }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
+    bool valid = false;
+    QString text = decodeUtf8(bytes, &valid);
+    if (valid) {
         return text;
     }
     QStringDecoder windows1252("windows-1252");
@@ -46,7 +56,13 @@ QByteArray encode(const QString& text, Encoding* used)
     QStringEncoder windows1252("windows-1252");
     QByteArray bytes = windows1252.encode(text);
     if (!windows1252.hasError()) {
-        return bytes;
+        // Windows-1252 bytes that happen to be valid UTF-8 ("Â£" is C2 A3) would come back as
+        // other characters ("£"), so such a text is written in UTF-8 too.
+        bool readsAsUtf8 = false;
+        decodeUtf8(bytes, &readsAsUtf8);
+        if (!readsAsUtf8) {
+            return bytes;
+        }
     }
     if (used) {
         *used = Encoding::Utf8;

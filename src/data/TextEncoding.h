@@ -7,7 +7,8 @@
 // files edited elsewhere may be UTF-8. Reading takes UTF-8 when the bytes are valid UTF-8 and
 // Windows-1252 otherwise, which maps every one of the 256 byte values to a character and back.
 // Writing keeps to Windows-1252 so that Windows programs can still read the file, unless a
-// character (Japanese, Greek, ...) has no place in it: then the file is written in UTF-8.
+// character (Japanese, Greek, ...) has no place in it, or its Windows-1252 bytes would read back
+// as UTF-8: then the file is written in UTF-8.
 namespace TextEncoding {
 
 enum class Encoding
