@@ -18,8 +18,10 @@ const QString MessageTitle = QStringLiteral("Vellumark - (Sorcelan)");
 } // namespace
 
 DataFiles::DataFiles(const QString& folder, MessageBox& messages, QWidget* messageParent)
-    : m_folder(folder), m_messages(messages), m_messageParent(messageParent),
-      m_saveFileFactory([](const QString& path) { return std::make_unique<QSaveFile>(path); })
+    : m_folder(folder)
+    , m_messages(messages)
+    , m_messageParent(messageParent)
+    , m_saveFileFactory([](const QString& path) { return std::make_unique<QSaveFile>(path); })
 {
 }
 
@@ -37,7 +39,7 @@ void DataFiles::ReadLineFile(ListView& list, const QString& fileName)
 
 bool DataFiles::WriteLineFile(const ListView& list, const QString& fileName)
 {
-    return save(fileName, DataFormats::formatPlainLines(list.rows().rows(), list.columnCount()));
+    return save(fileName, DataFormats::encodePlainLines(list.rows().rows(), list.columnCount()));
 }
 
 void DataFiles::ReadQuotedFile(ListBox& list, const QString& fileName)
@@ -47,7 +49,8 @@ void DataFiles::ReadQuotedFile(ListBox& list, const QString& fileName)
 
 bool DataFiles::WriteQuotedFile(const ListBox& list, const QString& fileName)
 {
-    return save(fileName, DataFormats::formatQuotedLines(list.entries().entries()));
+    return save(fileName,
+                TextEncoding::encode(DataFormats::formatQuotedLines(list.entries().entries())));
 }
 
 QString DataFiles::readText(const QString& fileName)
@@ -106,16 +109,16 @@ void DataFiles::reportUnreadableFiles()
                     MessageBox::Icon::Warning);
 }
 
-bool DataFiles::save(const QString& fileName, const QString& text)
+bool DataFiles::save(const QString& fileName, const QByteArray& bytes)
 {
     QString error;
-    if (keepUnreadOriginal(fileName, &error) &&
-        writeAtomically(fileName, TextEncoding::encode(text), &error)) {
+    if (keepUnreadOriginal(fileName, &error) && writeAtomically(fileName, bytes, &error)) {
         return true;
     }
     m_messages.show(m_messageParent, MessageTitle,
                     QStringLiteral("The list could not be saved to %1.\n\n%2\n\nThe file was "
-                                   "not changed, and the list in the window is as it was.")
+                                   "not changed. The list in the window keeps what you see, and "
+                                   "the next save tries again.")
                         .arg(path(fileName), error),
                     MessageBox::Icon::Warning);
     return false;

@@ -49,7 +49,7 @@ private:
 
     // The file's text; empty when it is missing or could not be read.
     QString readText(const QString& fileName);
-    bool save(const QString& fileName, const QString& text);
+    bool save(const QString& fileName, const QByteArray& bytes);
     bool keepUnreadOriginal(const QString& fileName, QString* error);
     bool writeAtomically(const QString& fileName, const QByteArray& bytes, QString* error);
     QString freeNameFor(const QString& fileName) const;

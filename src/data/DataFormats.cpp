@@ -1,5 +1,10 @@
 #include "DataFormats.h"
 
+#include "TextEncoding.h"
+
+#include <algorithm>
+#include <optional>
+
 namespace {
 
 const QChar Quote = QLatin1Char('"');
@@ -35,20 +40,130 @@ qsizetype findLineEnd(QStringView text, qsizetype from)
     return text.size();
 }
 
-void appendWithoutLineBreaks(QString& out, const QString& value)
+// One character at a time, for values with line breaks or letters beyond ASCII.
+template <typename Sink> bool putCharacters(const QString& value, Sink& sink)
 {
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (!isLineBreak(c)) {
-            out.append(c);
-            continue;
-        }
-        out.append(QLatin1Char(' '));
-        if (c == CarriageReturn && i + 1 < value.size() && value[i + 1] == LineFeed) {
-            ++i;
+    const QChar* chars = value.constData();
+    const qsizetype length = value.size();
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = chars[i].unicode();
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < length && chars[i + 1] == LineFeed) {
+                ++i;
+            }
+            if (!sink.put(u' ')) {
+                return false;
+            }
+        } else if (!sink.put(c)) {
+            return false;
         }
     }
+    return true;
 }
+
+// Writes the plain-line format into a sink; a line break inside a value becomes one space.
+// Returns false as soon as the sink refuses a character.
+template <typename Sink>
+bool writePlainLines(const QVector<QStringList>& rows, int columns, Sink& sink)
+{
+    const QString missing;
+    for (const QStringList& row : rows) {
+        for (int column = 0; column < columns; ++column) {
+            const QString& value = column < row.size() ? row.at(column) : missing;
+            sink.makeRoom(value.size() + LineEnd.size());
+            if (!sink.putPlainRun(value) && !putCharacters(value, sink)) {
+                return false;
+            }
+            sink.put(u'\r');
+            sink.put(u'\n');
+        }
+    }
+    return true;
+}
+
+// Values in a collection are a dozen characters long on average; the buffer grows when they are
+// longer, so the rows need not be walked twice.
+constexpr qsizetype TypicalValueLength = 12;
+
+// Grows the buffer behind a sink; a line break inside a value only ever shrinks it.
+template <typename Buffer, typename Unit>
+Unit* makeRoom(Buffer& buffer, Unit* out, qsizetype needed)
+{
+    const qsizetype used = out - reinterpret_cast<Unit*>(buffer.data());
+    if (used + needed > buffer.size()) {
+        buffer.resize(std::max(2 * buffer.size(), used + needed));
+    }
+    return reinterpret_cast<Unit*>(buffer.data()) + used;
+}
+
+// Most values are plain printable ASCII: those are copied in one tight loop, and only the others
+// go through putCharacters.
+bool isPlainAscii(char16_t c)
+{
+    return char16_t(c - 0x20) < 0x60;
+}
+
+struct TextSink
+{
+    QString& buffer;
+    QChar* out = buffer.data();
+
+    void makeRoom(qsizetype needed) { out = ::makeRoom(buffer, out, needed); }
+    void finish() { buffer.truncate(out - buffer.constData()); }
+
+    bool put(char16_t c)
+    {
+        *out++ = QChar(c);
+        return true;
+    }
+
+    bool putPlainRun(const QString& value)
+    {
+        if (value.contains(CarriageReturn) || value.contains(LineFeed)) {
+            return false;
+        }
+        out = std::copy(value.cbegin(), value.cend(), out);
+        return true;
+    }
+};
+
+struct Windows1252Sink
+{
+    QByteArray& buffer;
+    char* out = buffer.data();
+
+    void makeRoom(qsizetype needed) { out = ::makeRoom(buffer, out, needed); }
+    void finish() { buffer.truncate(out - buffer.constData()); }
+
+    bool put(char16_t c)
+    {
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            *out++ = char(c);
+            return true;
+        }
+        const std::optional<char> byte = TextEncoding::windows1252Byte(c);
+        if (byte) {
+            *out++ = *byte;
+        }
+        return byte.has_value();
+    }
+
+    // Copies the value when it is all plain ASCII; otherwise leaves the sink as it was.
+    bool putPlainRun(const QString& value)
+    {
+        const char16_t* chars = reinterpret_cast<const char16_t*>(value.constData());
+        const qsizetype length = value.size();
+        bool plain = true;
+        for (qsizetype i = 0; i < length; ++i) {
+            out[i] = char(chars[i]);
+            plain &= isPlainAscii(chars[i]);
+        }
+        if (plain) {
+            out += length;
+        }
+        return plain;
+    }
+};
 
 // Reads a quoted value whose opening quote stands just before `from`. Returns the position of
 // the closing quote, or -1 when there is none before the end of the text.
@@ -116,24 +231,25 @@ QVector<QStringList> parsePlainLines(QStringView text, int columns)
 
 QString formatPlainLines(const QVector<QStringList>& rows, int columns)
 {
-    qsizetype size = 0;
-    for (const QStringList& row : rows) {
-        for (int column = 0; column < columns && column < row.size(); ++column) {
-            size += row.at(column).size();
+    QString text(rows.size() * columns * TypicalValueLength, Qt::Uninitialized);
+    TextSink sink{text};
+    writePlainLines(rows, columns, sink);
+    sink.finish();
+    return text;
+}
+
+QByteArray encodePlainLines(const QVector<QStringList>& rows, int columns)
+{
+    // Straight into Windows-1252 bytes, the common case, without a text of the whole file first.
+    QByteArray bytes(rows.size() * columns * TypicalValueLength, Qt::Uninitialized);
+    Windows1252Sink sink{bytes};
+    if (writePlainLines(rows, columns, sink)) {
+        sink.finish();
+        if (!TextEncoding::readsBackDifferently(bytes)) {
+            return bytes;
         }
-        size += qsizetype(columns) * LineEnd.size();
     }
-    QString out;
-    out.reserve(size);
-    for (const QStringList& row : rows) {
-        for (int column = 0; column < columns; ++column) {
-            if (column < row.size()) {
-                appendWithoutLineBreaks(out, row.at(column));
-            }
-            out.append(LineEnd);
-        }
-    }
-    return out;
+    return TextEncoding::encode(formatPlainLines(rows, columns));
 }
 
 QStringList parseQuotedLines(QStringView text)

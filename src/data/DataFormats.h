@@ -13,6 +13,8 @@ namespace DataFormats {
 QVector<QStringList> parsePlainLines(QStringView text, int columns);
 // A line break inside a value is written as one space: every record keeps exactly its lines.
 QString formatPlainLines(const QVector<QStringList>& rows, int columns);
+// The same, as the bytes of the file (see TextEncoding::encode for the characters).
+QByteArray encodePlainLines(const QVector<QStringList>& rows, int columns);
 
 // Quoted-line format: one entry per line between double quotes, a double quote inside an entry
 // doubled, line breaks inside an entry kept inside the quotes.

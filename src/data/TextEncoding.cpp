@@ -1,20 +1,50 @@
 #include "TextEncoding.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace {
+
+// Windows-1252 is Latin-1 but for the bytes 0x80 to 0x9F. The five bytes it leaves unassigned
+// stand for the control characters of the same number, so every byte has a character and back.
+constexpr std::array<char16_t, 32> HighControlRange = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString decodeWindows1252(const QByteArray& bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ =
+            value >= 0x80 && value < 0xA0 ? QChar(HighControlRange[value - 0x80]) : QChar(value);
+    }
+    return text;
+}
+
+// Empty when a character has no place in Windows-1252.
+std::optional<QByteArray> encodeWindows1252(const QString& text)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const std::optional<char> byte = TextEncoding::windows1252Byte(c.unicode());
+        if (!byte) {
+            return std::nullopt;
+        }
+        *out++ = *byte;
+    }
+    return bytes;
+}
 
 bool isAscii(const QByteArray& bytes)
 {
     return std::all_of(bytes.cbegin(), bytes.cend(),
                        [](char byte) { return static_cast<unsigned char>(byte) < 0x80; });
-}
-
-bool isAscii(const QString& text)
-{
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
 }
 
 // Stateless, so that a sequence cut short by the end of the bytes counts as an error instead of
@@ -25,6 +55,23 @@ QString decodeUtf8(const QByteArray& bytes, bool* valid)
     QString text = utf8.decode(bytes);
     *valid = !utf8.hasError();
     return text;
+}
+
+// Whether the bytes start with a well-formed UTF-8 sequence of two to four bytes. Text written in
+// Windows-1252 almost always fails this at its first letter beyond ASCII ("é" is a lone 0xE9),
+// which spares decoding the whole file to find out.
+bool startsWithMultiByteSequence(QByteArray::const_iterator at, QByteArray::const_iterator end)
+{
+    const auto lead = static_cast<unsigned char>(*at);
+    const int continuationBytes = lead >= 0xC2 && lead <= 0xDF   ? 1
+                                  : lead >= 0xE0 && lead <= 0xEF ? 2
+                                  : lead >= 0xF0 && lead <= 0xF4 ? 3
+                                                                 : -1;
+    if (continuationBytes < 0 || end - at <= continuationBytes) {
+        return false;
+    }
+    return std::all_of(at + 1, at + 1 + continuationBytes,
+                       [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; });
 }
 
 } // namespace
@@ -38,11 +85,7 @@ QString decode(const QByteArray& bytes)
     }
     bool valid = false;
     QString text = decodeUtf8(bytes, &valid);
-    if (valid) {
-        return text;
-    }
-    QStringDecoder windows1252("windows-1252");
-    return windows1252.decode(bytes);
+    return valid ? text : decodeWindows1252(bytes);
 }
 
 QByteArray encode(const QString& text, Encoding* used)
@@ -50,24 +93,40 @@ QByteArray encode(const QString& text, Encoding* used)
     if (used) {
         *used = Encoding::Windows1252;
     }
-    if (isAscii(text)) {
-        return text.toLatin1();
-    }
-    QStringEncoder windows1252("windows-1252");
-    QByteArray bytes = windows1252.encode(text);
-    if (!windows1252.hasError()) {
-        // Windows-1252 bytes that happen to be valid UTF-8 ("Â£" is C2 A3) would come back as
-        // other characters ("£"), so such a text is written in UTF-8 too.
-        bool readsAsUtf8 = false;
-        decodeUtf8(bytes, &readsAsUtf8);
-        if (!readsAsUtf8) {
-            return bytes;
-        }
+    const std::optional<QByteArray> bytes = encodeWindows1252(text);
+    if (bytes && !readsBackDifferently(*bytes)) {
+        return *bytes;
     }
     if (used) {
         *used = Encoding::Utf8;
     }
     return text.toUtf8();
+}
+
+std::optional<char> windows1252Byte(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return char(c);
+    }
+    const auto found = std::find(HighControlRange.cbegin(), HighControlRange.cend(), c);
+    if (found == HighControlRange.cend()) {
+        return std::nullopt;
+    }
+    return char(0x80 + (found - HighControlRange.cbegin()));
+}
+
+bool readsBackDifferently(const QByteArray& windows1252Bytes)
+{
+    const auto firstHigh =
+        std::find_if(windows1252Bytes.cbegin(), windows1252Bytes.cend(),
+                     [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });
+    if (firstHigh == windows1252Bytes.cend() ||
+        !startsWithMultiByteSequence(firstHigh, windows1252Bytes.cend())) {
+        return false;
+    }
+    bool valid = false;
+    decodeUtf8(windows1252Bytes, &valid);
+    return valid;
 }
 
 } // namespace TextEncoding

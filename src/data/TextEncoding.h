@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
 
 // The characters of a data file. Files from Windows come in its 8-bit code page (Windows-1252);
 // files edited elsewhere may be UTF-8. Reading takes UTF-8 when the bytes are valid UTF-8 and
@@ -19,5 +20,11 @@ enum class Encoding
 
 QString decode(const QByteArray& bytes);
 QByteArray encode(const QString& text, Encoding* used = nullptr);
+
+// The Windows-1252 byte of a character, or none when the code page has no place for it.
+std::optional<char> windows1252Byte(char16_t c);
+// True when Windows-1252 bytes would be read back as other characters: they form valid UTF-8
+// with at least one character beyond ASCII ("Â£" is C2 A3, read as "£").
+bool readsBackDifferently(const QByteArray& windows1252Bytes);
 
 } // namespace TextEncoding

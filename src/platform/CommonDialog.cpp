@@ -29,8 +29,16 @@ QString DesktopFileChooser::chooseFileToOpen(QWidget* parent, const QString& sta
     return QFileDialog::getOpenFileName(parent, QString(), startFile, qtFilter(filter));
 }
 
+QString DesktopFileChooser::chooseFileToSave(QWidget* parent, const QString& suggestedFile,
+                                             const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, QString(), suggestedFile, qtFilter(filter));
+}
+
 CommonDialog::CommonDialog(const QString& name, FileChooser& chooser, QWidget* owner)
-    : QObject(owner), m_chooser(chooser), m_owner(owner)
+    : QObject(owner)
+    , m_chooser(chooser)
+    , m_owner(owner)
 {
     setObjectName(name);
 }

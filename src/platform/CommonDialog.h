@@ -5,12 +5,15 @@
 
 class QWidget;
 
-// Asks the user for a file to open; an empty result means Cancel.
+// Asks the user for a file to open or to save to; an empty result means Cancel. Filters are in
+// the "Description|pattern|Description|pattern" form.
 class FileChooser
 {
 public:
     virtual ~FileChooser() = default;
     virtual QString chooseFileToOpen(QWidget* parent, const QString& startFile,
+                                     const QString& filter) = 0;
+    virtual QString chooseFileToSave(QWidget* parent, const QString& suggestedFile,
                                      const QString& filter) = 0;
 };
 
@@ -18,6 +21,8 @@ class DesktopFileChooser : public FileChooser
 {
 public:
     QString chooseFileToOpen(QWidget* parent, const QString& startFile,
+                             const QString& filter) override;
+    QString chooseFileToSave(QWidget* parent, const QString& suggestedFile,
                              const QString& filter) override;
 };
 

@@ -1,8 +1,6 @@
 #include "ListBox.h"
 
-#include <QCollatorSortKey>
 #include <algorithm>
-#include <numeric>
 
 namespace {
 
@@ -56,16 +54,8 @@ void ListBoxModel::insertSorted(QStringList entries)
         return;
     }
     QStringList merged = m_entries + entries;
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(size_t(merged.size()));
-    for (const QString& entry : std::as_const(merged)) {
-        keys.push_back(m_order.sortKey(entry));
-    }
-    std::vector<int> order(size_t(merged.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&keys](int left, int right) {
-        return keys[size_t(left)].compare(keys[size_t(right)]) < 0;
-    });
+    const std::vector<int> order = m_order.stableOrder(
+        merged, [](const QString& entry) { return entry; }, Qt::AscendingOrder);
     QStringList sorted;
     sorted.reserve(merged.size());
     for (int position : order) {
@@ -87,7 +77,8 @@ void ListBoxModel::removeAt(int index)
 }
 
 ListBox::ListBox(const QString& name, QWidget* parent)
-    : QListView(parent), m_model(new ListBoxModel(this))
+    : QListView(parent)
+    , m_model(new ListBoxModel(this))
 {
     setObjectName(name);
     setModel(m_model);

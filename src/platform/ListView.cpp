@@ -4,11 +4,66 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
+
+namespace {
+
+// The list's own headings. A column only a few pixels wide (the hidden address and picture-path
+// columns) lies wholly inside the resize grips of its borders, so a press on it would start
+// resizing the column before it; here such a press is a click on its own heading instead.
+class ListHeader : public QHeaderView
+{
+public:
+    explicit ListHeader(QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        m_pressedNarrowSection = narrowSectionAt(event->position().toPoint());
+        if (m_pressedNarrowSection < 0) {
+            QHeaderView::mousePressEvent(event);
+        }
+    }
+
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        const int pressed = std::exchange(m_pressedNarrowSection, -1);
+        if (pressed < 0) {
+            QHeaderView::mouseReleaseEvent(event);
+        } else if (pressed == narrowSectionAt(event->position().toPoint())) {
+            emit sectionClicked(pressed);
+        }
+    }
+
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        if (m_pressedNarrowSection < 0) {
+            QHeaderView::mouseMoveEvent(event);
+        }
+    }
+
+private:
+    int narrowSectionAt(const QPoint& position) const
+    {
+        const int section = logicalIndexAt(position);
+        const int gripWidth = 2 * style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, this);
+        return section >= 0 && sectionSize(section) <= gripWidth ? section : -1;
+    }
+
+    int m_pressedNarrowSection = -1;
+};
+
+} // namespace
 
 ListView::ListView(const QString& name, QVector<ListColumn> columns, QWidget* parent)
-    : QTreeView(parent), m_model(new ListViewModel(std::move(columns), this))
+    : QTreeView(parent)
+    , m_model(new ListViewModel(std::move(columns), this))
 {
     setObjectName(name);
+    setHeader(new ListHeader(this));
     setModel(m_model);
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -47,6 +102,14 @@ void ListView::selectRow(int row)
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                  QItemSelectionModel::Rows);
     scrollTo(index);
+}
+
+void ListView::removeSelectedRow()
+{
+    const int selected = selectedRow();
+    if (rowCount() > 0 && selected >= 0) {
+        m_model->removeRow(selected);
+    }
 }
 
 void ListView::mousePressEvent(QMouseEvent* event)

@@ -22,6 +22,8 @@ public:
     // -1 when no row is selected.
     int selectedRow() const;
     void selectRow(int row);
+    // Removes the selected row, if any; the rows below it move up one place.
+    void removeSelectedRow();
 
 signals:
     void ColumnClick(int column);

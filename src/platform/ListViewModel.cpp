@@ -1,10 +1,10 @@
 #include "ListViewModel.h"
 
 #include <algorithm>
-#include <numeric>
 
 ListViewModel::ListViewModel(QVector<ListColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), m_columns(std::move(columns))
+    : QAbstractTableModel(parent)
+    , m_columns(std::move(columns))
 {
 }
 
@@ -66,16 +66,6 @@ int ListViewModel::appendRow(QStringList cells)
     return position;
 }
 
-void ListViewModel::setCellText(int row, int column, const QString& text)
-{
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size()) {
-        return;
-    }
-    m_rows[row][column] = text;
-    const QModelIndex changed = index(row, column);
-    emit dataChanged(changed, changed, {Qt::DisplayRole});
-}
-
 void ListViewModel::removeRow(int row)
 {
     if (row < 0 || row >= m_rows.size()) {
@@ -99,34 +89,15 @@ void ListViewModel::setRows(QVector<QStringList> rows)
     }
 }
 
-void ListViewModel::setSortColumn(int column)
+void ListViewModel::sortBy(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= m_columns.size() || column == m_sortColumn) {
+    if (column < 0 || column >= m_columns.size()) {
         return;
     }
     m_sortColumn = column;
-    if (m_sorted) {
-        sortRows();
-    }
-}
-
-void ListViewModel::setSortOrder(Qt::SortOrder order)
-{
-    if (order == m_sortOrder) {
-        return;
-    }
     m_sortOrder = order;
-    if (m_sorted) {
-        sortRows();
-    }
-}
-
-void ListViewModel::setSorted(bool sorted)
-{
-    m_sorted = sorted;
-    if (m_sorted) {
-        sortRows();
-    }
+    m_sorted = true;
+    sortRows();
 }
 
 bool ListViewModel::comesBefore(const QString& left, const QString& right) const
@@ -147,18 +118,8 @@ int ListViewModel::sortedInsertPosition(const QString& key) const
 
 void ListViewModel::sortRows()
 {
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(m_rows.size());
-    for (const QStringList& row : std::as_const(m_rows)) {
-        keys.push_back(m_order.sortKey(row.at(m_sortColumn)));
-    }
-    std::vector<int> order(m_rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    const bool ascending = m_sortOrder == Qt::AscendingOrder;
-    std::stable_sort(order.begin(), order.end(), [&keys, ascending](int left, int right) {
-        const int comparison = keys[size_t(left)].compare(keys[size_t(right)]);
-        return ascending ? comparison < 0 : comparison > 0;
-    });
+    const std::vector<int> order = m_order.stableOrder(
+        m_rows, [this](const QStringList& row) { return row.at(m_sortColumn); }, m_sortOrder);
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     QVector<int> newPosition(m_rows.size());

@@ -35,16 +35,14 @@ public:
     // Adds a row (short rows get empty cells) and returns where it went: at the end, or at its
     // sorted place while sorted mode is on.
     int appendRow(QStringList cells);
-    void setCellText(int row, int column, const QString& text);
     void removeRow(int row);
     void setRows(QVector<QStringList> rows);
 
     int sortColumn() const { return m_sortColumn; }
-    void setSortColumn(int column);
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
-    void setSortOrder(Qt::SortOrder order);
     bool isSorted() const { return m_sorted; }
-    void setSorted(bool sorted);
+    // Orders the rows by the column in the given direction and switches sorted mode on.
+    void sortBy(int column, Qt::SortOrder order);
 
 private:
     QStringList fitted(QStringList cells) const;

@@ -8,3 +8,9 @@ void DesktopMessageBox::show(QWidget* parent, const QString& title, const QStrin
                     QMessageBox::Ok, parent);
     box.exec();
 }
+
+bool DesktopMessageBox::askYesNo(QWidget* parent, const QString& title, const QString& text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-PictureBox::PictureBox(const QString& name, QWidget* parent) : QWidget(parent)
+PictureBox::PictureBox(const QString& name, QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 StatusBar::StatusBar(const QString& name, QWidget* parent)
-    : QStatusBar(parent), m_panel(new QLabel(this))
+    : QStatusBar(parent)
+    , m_panel(new QLabel(this))
 {
     setObjectName(name);
     m_panel->setObjectName(QStringLiteral("Panel1"));

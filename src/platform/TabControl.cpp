@@ -14,7 +14,8 @@ QString escapedAmpersands(QString caption)
 
 } // namespace
 
-TabControl::TabControl(const QString& name, QWidget* parent) : QTabWidget(parent)
+TabControl::TabControl(const QString& name, QWidget* parent)
+    : QTabWidget(parent)
 {
     setObjectName(name);
     tabBar()->setExpanding(false);

@@ -2,12 +2,29 @@
 
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTextDocument>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
+namespace {
+
+// For an HTTP error the engine hands over its error page's markup; the status bar wants words.
+QString failureText(const QWebEngineLoadingInfo& info)
+{
+    if (info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain) {
+        return WebBrowser::tr("the server answered with HTTP error %1").arg(info.errorCode());
+    }
+    QTextDocument plain;
+    plain.setHtml(info.errorString());
+    return plain.toPlainText();
+}
+
+} // namespace
+
 WebBrowser::WebBrowser(const QString& name, int index, QWebEngineProfile* profile, QWidget* parent)
-    : QWebEngineView(parent), m_index(index)
+    : QWebEngineView(parent)
+    , m_index(index)
 {
     setObjectName(name);
     setPage(new QWebEnginePage(profile, this));
@@ -68,7 +85,7 @@ void WebBrowser::reportLoading(const QWebEngineLoadingInfo& info)
     case QWebEngineLoadingInfo::LoadFailedStatus:
         emit StatusTextChange(
             m_index,
-            tr("Could not open %1: %2").arg(info.url().toDisplayString(), info.errorString()));
+            tr("Could not open %1: %2").arg(info.url().toDisplayString(), failureText(info)));
         break;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
         emit StatusTextChange(m_index, tr("Stopped"));

@@ -1,0 +1,409 @@
+// vellumark-bench: times the program's work beside a bare baseline and prints one line per
+// measurement, "<name>: <time> ms, baseline <time> ms, ratio <ratio>" (medians of several runs).
+// Usage: vellumark-bench [--runs=N] [--rows=N] [name...]
+//   (names: read write sort edit startup; none = all)
+// Without a display it runs offscreen. Start-up is timed in fresh processes of this program,
+// which it starts itself with --startup-child=main|baseline; that argument is not for people.
+
+#include "SampleData.h"
+#include "Timing.h"
+#include "app/Form1.h"
+#include "data/ColumnSort.h"
+#include "data/DataFiles.h"
+#include "platform/CommonDialog.h"
+#include "platform/LinePrinter.h"
+#include "platform/ListView.h"
+#include "platform/MessageBox.h"
+
+#include <QApplication>
+#include <QCollator>
+#include <QDir>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QWebEngineView>
+#include <QWindow>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <memory>
+#include <numeric>
+#include <set>
+#include <stdexcept>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const char* const StartupChildOption = "--startup-child=";
+const QString CollectionFileName = QStringLiteral("file2.dtt");
+const QStringList DataFileNames = {QStringLiteral("file.dtt"), CollectionFileName,
+                                   QStringLiteral("file5.dtt"), QStringLiteral("file3.dtt"),
+                                   QStringLiteral("file4.dtt")};
+
+// A failed save must not wait for a click that never comes on an offscreen run.
+class PrintedMessages : public DesktopMessageBox
+{
+public:
+    void show(QWidget*, const QString& title, const QString& text, Icon) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    }
+};
+
+bool hasDisplay()
+{
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+void writeBytes(const QString& path, const std::string& bytes)
+{
+    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    if (!out.flush()) {
+        throw std::runtime_error("cannot write " + path.toStdString());
+    }
+}
+
+std::string readBytes(const QString& path)
+{
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The least a program reading the file line by line does.
+void baselineRead(const std::string& path, std::vector<std::string>& lines)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+}
+
+// The least a durable save costs: a temporary file beside the target, on disk, renamed over it.
+void baselineWrite(const std::string& path, const std::string& bytes)
+{
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), std::streamsize(bytes.size()));
+        if (!out.flush()) {
+            throw std::runtime_error("baseline write failed");
+        }
+    }
+    const int fd = ::open(temporary.c_str(), O_WRONLY);
+    if (fd < 0 || ::fsync(fd) != 0 || ::close(fd) != 0 ||
+        std::rename(temporary.c_str(), path.c_str()) != 0) {
+        throw std::runtime_error("baseline write failed");
+    }
+}
+
+// The collection list (as on the My Collection tab) and its file, shared by the measurements
+// that read or write it.
+struct CollectionBench
+{
+    explicit CollectionBench(int rows)
+        : bytes(SampleData::collectionFile(rows))
+        , files(folder.path(), messages)
+    {
+        writeBytes(files.path(CollectionFileName), bytes);
+    }
+
+    QTemporaryDir folder;
+    const std::string bytes;
+    PrintedMessages messages;
+    DataFiles files;
+    ListView list{QStringLiteral("ListView3"),
+                  {{QStringLiteral("Card Name"), 2500},
+                   {QStringLiteral("Card#"), 940},
+                   {QStringLiteral("Quantity"), 840},
+                   {QStringLiteral("Edition"), 940},
+                   {QStringLiteral("Condition"), 940},
+                   {QStringLiteral("Card Type"), 1440},
+                   {QStringLiteral("Card Value"), 1040},
+                   {QStringLiteral("Total Value"), 1040},
+                   {QString(), 40}}};
+};
+
+void benchRead(CollectionBench& bench)
+{
+    const std::string path = bench.files.path(CollectionFileName).toStdString();
+    Timing::compare(
+        "read",
+        [&] {
+            bench.list.rows().setRows({});
+            return Timing::elapsedMs(
+                [&] { bench.files.ReadLineFile(bench.list, CollectionFileName); });
+        },
+        [&] {
+            std::vector<std::string> lines;
+            return Timing::elapsedMs([&] { baselineRead(path, lines); });
+        });
+}
+
+void benchWrite(CollectionBench& bench)
+{
+    const QString path = bench.files.path(CollectionFileName);
+    if (bench.list.rowCount() == 0) {
+        bench.files.ReadLineFile(bench.list, CollectionFileName);
+    }
+    // A save of what was read must give back the very same bytes.
+    if (!bench.files.WriteLineFile(bench.list, CollectionFileName) ||
+        readBytes(path) != bench.bytes) {
+        std::fprintf(stderr, "write: %s does not hold the bytes that were read\n",
+                     qPrintable(path));
+    }
+    Timing::compare(
+        "write",
+        [&] {
+            return Timing::elapsedMs([&] {
+                if (!bench.files.WriteLineFile(bench.list, CollectionFileName)) {
+                    throw std::runtime_error("WriteLineFile failed");
+                }
+            });
+        },
+        [&] { return Timing::elapsedMs([&] { baselineWrite(path.toStdString(), bench.bytes); }); });
+}
+
+// A heading click on the first column of the full collection list.
+void benchSort(CollectionBench& bench)
+{
+    if (bench.list.rowCount() == 0) {
+        bench.files.ReadLineFile(bench.list, CollectionFileName);
+    }
+    const QVector<QStringList> rows = bench.list.rows().rows();
+    const auto baseline = [&rows] {
+        return Timing::elapsedMs([&rows] {
+            // The least a sort can do: one collation key per cell, then a stable sort of indices.
+            QCollator collator;
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            std::vector<QCollatorSortKey> keys;
+            keys.reserve(size_t(rows.size()));
+            for (const QStringList& row : rows) {
+                keys.push_back(collator.sortKey(row.at(0).toCaseFolded()));
+            }
+            std::vector<int> order(keys.size());
+            std::iota(order.begin(), order.end(), 0);
+            std::stable_sort(order.begin(), order.end(), [&keys](int left, int right) {
+                return keys[size_t(left)].compare(keys[size_t(right)]) < 0;
+            });
+        });
+    };
+    Timing::compare(
+        "sort",
+        [&bench] {
+            return Timing::elapsedMs([&bench] { ColumnSort::headingClicked(bench.list, 0); });
+        },
+        baseline);
+
+    QTreeWidget widgetList;
+    widgetList.setColumnCount(int(rows.first().size()));
+    QList<QTreeWidgetItem*> items;
+    for (const QStringList& row : rows) {
+        items.append(new QTreeWidgetItem(row));
+    }
+    widgetList.addTopLevelItems(items);
+    Qt::SortOrder order = Qt::AscendingOrder;
+    Timing::compare(
+        "sort-qtreewidget",
+        [&widgetList, &order] {
+            order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
+            return Timing::elapsedMs([&widgetList, order] { widgetList.sortItems(0, order); });
+        },
+        baseline);
+}
+
+// ADD ALL into the sorted list, and DELETE of a row in the middle; one screen frame is 16 ms, and
+// each should take well under one: the baseline is a fixed 2 ms.
+void benchEditSorted(CollectionBench& bench)
+{
+    if (!bench.list.rows().isSorted()) {
+        ColumnSort::headingClicked(bench.list, 0);
+    }
+    const auto target = [] {
+        return 2.0;
+    };
+    int added = 0;
+    Timing::compare(
+        "add-sorted",
+        [&bench, &added] {
+            const QStringList card{QStringLiteral("Mox Sapphire %1").arg(++added),
+                                   "A265",
+                                   "1",
+                                   "Alpha",
+                                   "Near Mint",
+                                   "RARE",
+                                   "$4000",
+                                   "$4000",
+                                   QString()};
+            return Timing::elapsedMs([&bench, &card] { bench.list.rows().appendRow(card); });
+        },
+        target);
+    Timing::compare(
+        "delete-middle",
+        [&bench] {
+            bench.list.selectRow(bench.list.rowCount() / 2);
+            return Timing::elapsedMs([&bench] { bench.list.removeSelectedRow(); });
+        },
+        target);
+}
+
+// Wall time from starting a fresh child process to the child saying its window is shown.
+double startupMs(const QString& kind)
+{
+    QTemporaryDir root;
+    const QString dataFolder = root.filePath(QStringLiteral("data"));
+    QDir().mkpath(dataFolder);
+    for (const QString& name : DataFileNames) {
+        writeBytes(QDir(dataFolder).filePath(name), {});
+    }
+    // Every child starts like a first start: no web profile or settings left by an earlier one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!hasDisplay()) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
+    environment.insert(QStringLiteral("QTWEBENGINE_DISABLE_SANDBOX"), QStringLiteral("1"));
+    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"}) {
+        environment.insert(QLatin1String(name), root.filePath(QLatin1String(name)));
+    }
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setWorkingDirectory(root.path());
+    QElapsedTimer timer;
+    timer.start();
+    child.start(QCoreApplication::applicationFilePath(),
+                {QLatin1String(StartupChildOption) + kind, dataFolder});
+    while (!child.canReadLine() && child.waitForReadyRead(120000)) {
+    }
+    const double ms = double(timer.nsecsElapsed()) / 1e6;
+    const bool shown = child.readLine().trimmed() == "shown";
+    if (!child.waitForFinished(60000)) {
+        child.kill();
+        child.waitForFinished();
+    }
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        std::fprintf(stderr, "startup: the %s child ended badly (exit code %d)\n", qPrintable(kind),
+                     child.exitCode());
+    }
+    if (!shown) {
+        throw std::runtime_error("the " + kind.toStdString() + " child did not show its window: " +
+                                 child.readAllStandardError().right(2000).toStdString());
+    }
+    return ms;
+}
+
+void benchStartup()
+{
+    Timing::compare(
+        "startup", [] { return startupMs(QStringLiteral("main")); },
+        [] { return startupMs(QStringLiteral("baseline")); });
+}
+
+// The child side of the start-up measurement: show the window, say so, and end.
+int runStartupChild(const QString& kind, const QString& dataFolder)
+{
+    DesktopMessageBox messageBox;
+    DesktopFileChooser fileChooser;
+    std::unique_ptr<QWidget> window;
+    if (kind == QLatin1String("main")) {
+        PlatformServices services{messageBox, fileChooser, [] {
+                                      return std::make_unique<DefaultPrinter>();
+                                  }};
+        window = std::make_unique<Form1>(dataFolder, services);
+    } else {
+        auto tabs = std::make_unique<QTabWidget>();
+        for (int store = 1; store <= Form1::StoreCount; ++store) {
+            tabs->addTab(new QWebEngineView, QStringLiteral("Store %1").arg(store));
+        }
+        tabs->resize(910, 640); // about the main window's size
+        window = std::move(tabs);
+    }
+    window->show();
+    // The timer makes sure the wait wakes up to look again even when no event arrives.
+    QTimer tick;
+    tick.start(5);
+    while (!window->windowHandle() || !window->windowHandle()->isExposed()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    std::puts("shown");
+    std::fflush(stdout);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    int rows = 100000;
+    int runs = 5;
+    std::set<std::string> only;
+    QStringList startupChild; // kind and data folder
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const auto value = [&argument](const char* option) {
+            return argument.rfind(option, 0) == 0 ? argument.substr(strlen(option)) : "";
+        };
+        if (!value(StartupChildOption).empty()) {
+            startupChild = {QString::fromStdString(value(StartupChildOption)),
+                            i + 1 < argc ? QString::fromLocal8Bit(argv[++i]) : QString()};
+        } else if (!value("--rows=").empty()) {
+            rows = std::stoi(value("--rows="));
+        } else if (!value("--runs=").empty()) {
+            runs = std::stoi(value("--runs="));
+        } else if (argument == "read" || argument == "write" || argument == "sort" ||
+                   argument == "edit" || argument == "startup") {
+            only.insert(argument);
+        } else {
+            std::fprintf(
+                stderr,
+                "usage: vellumark-bench [--runs=N] [--rows=N] [read|write|sort|edit|startup]...\n");
+            return 2;
+        }
+    }
+    if (!hasDisplay()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // As the program's own main: Qt WebEngine needs this before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vellumark"));
+    if (!startupChild.isEmpty()) {
+        return runStartupChild(startupChild.at(0), startupChild.at(1));
+    }
+
+    Timing::setRuns(runs);
+    const auto wanted = [&only](const char* name) {
+        return only.empty() || only.count(name);
+    };
+    if (wanted("read") || wanted("write") || wanted("sort") || wanted("edit")) {
+        CollectionBench collection(rows);
+        std::printf("# collection file: %d rows, %.1f MB\n", rows,
+                    double(collection.bytes.size()) / 1e6);
+        if (wanted("read")) {
+            benchRead(collection);
+        }
+        if (wanted("write")) {
+            benchWrite(collection);
+        }
+        if (wanted("sort")) {
+            benchSort(collection);
+        }
+        if (wanted("edit")) {
+            benchEditSorted(collection);
+        }
+    }
+    if (wanted("startup")) {
+        benchStartup();
+    }
+    std::printf("# medians of %d runs; targets (ratio): read <= 2.00, write <= 2.00, "
+                "sort <= 1.50, add-sorted <= 1.00, delete-middle <= 1.00, startup <= 1.50\n",
+                runs);
+    return 0;
+}
