@@ -1,8 +1,12 @@
 #include "Form1.h"
 
+#include "AppIcon.h"
+#include "Form2.h"
 #include "WindowLayout.h"
-#include "browse/StoreAddresses.h"
+#include "browse/StoreBrowsing.h"
+#include "data/ColumnSort.h"
 #include "data/DataFiles.h"
+#include "frmAbout.h"
 #include "lists/collection/CollectionTab.h"
 #include "lists/pricecheck/PriceCheckTab.h"
 #include "lists/tracker/TrackerTab.h"
@@ -15,11 +19,14 @@
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
+#include "print/ListPrintouts.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -45,22 +52,32 @@ QAction* menuEntry(QMenu* menu, const QString& name, const QString& caption)
 
 } // namespace
 
-Form1::Form1(const QString& dataFolder, PlatformServices services, QWidget* parent)
-    : QMainWindow(parent), m_services(std::move(services)),
-      m_dataFiles(std::make_unique<DataFiles>(dataFolder, m_services.messageBox, this)),
-      m_storeProfile(new QWebEngineProfile(QStringLiteral("Stores"), this))
+Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHosts& hosts,
+             const QString& helpPage)
+    : QMainWindow()
+    , m_services(std::move(services))
+    , m_dataFiles(std::make_unique<DataFiles>(dataFolder, m_services.messageBox, this))
+    , m_storeProfile(new QWebEngineProfile(QStringLiteral("Stores"), this))
+    , m_startPage(StoreAddresses::startPage(hosts))
+    , m_printouts(std::make_unique<ListPrintouts>(m_services, this))
+    , m_helpPage(helpPage)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Vellumark - (Sorcelan)"));
+    setWindowIcon(AppIcon::icon());
+    // Closing this window alone does not end the program while the help window or the About
+    // box is open; quitWhenNoWindowIsLeft decides instead.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
     setCentralWidget(client);
     buildMenus();
     buildTopBar(client);
-    buildTabs(client, m_services.fileChooser);
     m_statusBar = new StatusBar(QStringLiteral("StatusBar1"), this);
     setStatusBar(m_statusBar);
+    buildTabs(client, hosts);
+    connectPrintouts();
 
     setMinimumSize(Twips::toPixels(WindowLayout::MinimumWidth),
                    Twips::toPixels(WindowLayout::MinimumHeight));
@@ -87,8 +104,10 @@ void Form1::buildMenus()
 
     QMenu* help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("help"));
-    menuEntry(help, QStringLiteral("helpp"), tr("&Help Page"));
-    menuEntry(help, QStringLiteral("about"), tr("About Us"));
+    connect(menuEntry(help, QStringLiteral("helpp"), tr("&Help Page")), &QAction::triggered, this,
+            &Form1::helpp_Click);
+    connect(menuEntry(help, QStringLiteral("about"), tr("About Us")), &QAction::triggered, this,
+            &Form1::about_Click);
 
     // The tracker list's pop-up menu: never on the menu bar.
     m_popUp = new QMenu(tr("Popup"), this);
@@ -131,7 +150,7 @@ void Form1::buildTopBar(QWidget* client)
                                {10680, 0, 1095, 375});
 }
 
-void Form1::buildTabs(QWidget* client, FileChooser& fileChooser)
+void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)
 {
     m_tabs = new TabControl(QStringLiteral("SSTab1"), client);
     Controls::place(m_tabs, {120, 480, 12855, 7560});
@@ -145,14 +164,33 @@ void Form1::buildTabs(QWidget* client, FileChooser& fileChooser)
         m_browsers[size_t(store)] = browser;
         m_tabs->addTab(page, QLatin1String(StoreTabCaptions[store]));
     }
-    m_tracker = new TrackerTab;
+    m_storeBrowsing =
+        new StoreBrowsing({m_tabs, m_browsers, m_searchTerm, m_findIt, m_back, m_forward, m_stop,
+                           m_refresh, m_print, m_address, m_goToAddress, m_statusBar},
+                          hosts, this);
+    connect(findChild<QAction*>(QStringLiteral("print")), &QAction::triggered, m_storeBrowsing,
+            &StoreBrowsing::Command19_Click);
+
+    m_tracker = new TrackerTab({*m_dataFiles, *m_storeBrowsing, *m_tabs, *m_popUp});
     m_tabs->addTab(m_tracker, tr("Tracker"));
-    m_priceCheck = new PriceCheckTab;
+    connect(m_track, &QPushButton::clicked, m_tracker, &TrackerTab::Command11_Click);
+    connect(findChild<QAction*>(QStringLiteral("Delete")), &QAction::triggered, m_tracker,
+            &TrackerTab::Delete);
+    connect(findChild<QAction*>(QStringLiteral("Display")), &QAction::triggered, m_tracker,
+            &TrackerTab::Display);
+    m_priceCheck = new PriceCheckTab(*m_dataFiles);
     m_tabs->addTab(m_priceCheck, tr("Price Check"));
-    m_collection = new CollectionTab(fileChooser);
+    m_collection = new CollectionTab(m_services.fileChooser, m_services.messageBox, *m_dataFiles);
     m_tabs->addTab(m_collection, tr("My Collection"));
-    m_tradeWish = new TradeWishTab;
+    m_tradeWish = new TradeWishTab(*m_dataFiles);
     m_tabs->addTab(m_tradeWish, tr("Trade/Wish"));
+
+    // One sort operation serves the headings of all three list views.
+    for (ListView* list :
+         {m_tracker->ListView1, m_priceCheck->ListView2, m_collection->ListView3}) {
+        connect(list, &ListView::ColumnClick, this,
+                [list](int column) { ColumnSort::headingClicked(*list, column); });
+    }
 }
 
 void Form1::Form_Load()
@@ -165,7 +203,7 @@ void Form1::Form_Load()
     for (int store = 1; store < StoreCount; ++store) {
         m_tabs->setAvailable(store, false);
     }
-    m_browsers[0]->Navigate(StoreAddresses::startPage());
+    m_browsers[0]->Navigate(m_startPage);
     m_dataFiles->ReadQuotedFile(*m_tradeWish->List1, QStringLiteral("file3.dtt"));
     m_dataFiles->ReadQuotedFile(*m_tradeWish->List2, QStringLiteral("file4.dtt"));
 
@@ -175,9 +213,74 @@ void Form1::Form_Load()
         this, [this] { m_dataFiles->reportUnreadableFiles(); }, Qt::QueuedConnection);
 }
 
+QString Form1::installedHelpPage()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.htm"));
+}
+
+void Form1::connectPrintouts()
+{
+    connect(m_tracker->Command7, &QPushButton::clicked, this,
+            [this] { m_printouts->printRows(*m_tracker->ListView1); });
+    connect(m_tradeWish->Command26, &QPushButton::clicked, this, [this] {
+        m_printouts->printEntries(QStringLiteral("CARDS TO TRADE"), *m_tradeWish->List1);
+    });
+    connect(m_tradeWish->Command27, &QPushButton::clicked, this, [this] {
+        m_printouts->printEntries(QStringLiteral("MY WISH LIST"), *m_tradeWish->List2);
+    });
+}
+
 void Form1::closer_Click()
 {
     QCoreApplication::exit(0);
+}
+
+Form2* Form1::helpWindow() const
+{
+    return m_help;
+}
+
+frmAbout* Form1::aboutBox() const
+{
+    return m_about;
+}
+
+void Form1::helpp_Click()
+{
+    if (!m_help) {
+        m_help = new Form2(m_helpPage, this);
+    }
+    showSecondaryWindow(m_help);
+}
+
+void Form1::about_Click()
+{
+    if (!m_about) {
+        m_about = new frmAbout(this);
+    }
+    showSecondaryWindow(m_about);
+}
+
+void Form1::showSecondaryWindow(QWidget* window)
+{
+    connect(window, &QObject::destroyed, this, &Form1::quitWhenNoWindowIsLeft,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    QMetaObject::invokeMethod(this, &Form1::quitWhenNoWindowIsLeft, Qt::QueuedConnection);
+}
+
+void Form1::quitWhenNoWindowIsLeft()
+{
+    if (!isVisible() && !m_help && !m_about) {
+        QCoreApplication::exit(0);
+    }
 }
 
 void Form1::resizeEvent(QResizeEvent* event)

@@ -1,12 +1,17 @@
 #pragma once
 
+#include "browse/StoreAddresses.h"
 #include "platform/PlatformServices.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 
 class CollectionTab;
+class Form2;
+class ListPrintouts;
+class frmAbout;
 class DataFiles;
 class PriceCheckTab;
 class QAction;
@@ -16,6 +21,7 @@ class QMenu;
 class QPushButton;
 class QWebEngineProfile;
 class StatusBar;
+class StoreBrowsing;
 class TabControl;
 class TrackerTab;
 class TradeWishTab;
@@ -37,9 +43,15 @@ public:
         TradeWishTabIndex
     };
 
-    // The data files are read from and saved to dataFolder.
-    Form1(const QString& dataFolder, PlatformServices services, QWidget* parent = nullptr);
+    // The data files are read from and saved to dataFolder; the store searches go to hosts; the
+    // Help menu shows helpPage.
+    Form1(const QString& dataFolder, PlatformServices services,
+          const StoreHosts& hosts = StoreHosts::publicServers(),
+          const QString& helpPage = installedHelpPage());
     ~Form1() override;
+
+    // help.htm beside the program.
+    static QString installedHelpPage();
 
     TabControl* SSTab1() const { return m_tabs; }
     WebBrowser* WebBrowser1(int index) const { return m_browsers.at(size_t(index)); }
@@ -49,23 +61,35 @@ public:
     CollectionTab* collectionTab() const { return m_collection; }
     TradeWishTab* tradeWishTab() const { return m_tradeWish; }
     DataFiles& dataFiles() { return *m_dataFiles; }
+    StoreBrowsing& storeBrowsing() { return *m_storeBrowsing; }
+    Form2* helpWindow() const;
+    frmAbout* aboutBox() const;
 
 public slots:
     void closer_Click();
+    void helpp_Click();
+    void about_Click();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
     void buildTopBar(QWidget* client);
-    void buildTabs(QWidget* client, FileChooser& fileChooser);
+    void buildTabs(QWidget* client, const StoreHosts& hosts);
     void Form_Load();
     void Form_Resize();
+    void connectPrintouts();
+    // The program ends when its last window has closed: the main window, the help window and
+    // the About box each count.
+    void quitWhenNoWindowIsLeft();
+    void showSecondaryWindow(QWidget* window);
 
     PlatformServices m_services;
     std::unique_ptr<DataFiles> m_dataFiles;
     QWebEngineProfile* m_storeProfile;
+    QUrl m_startPage;
 
     QPushButton* m_back = nullptr;
     QPushButton* m_forward = nullptr;
@@ -86,4 +110,9 @@ private:
     TradeWishTab* m_tradeWish = nullptr;
     StatusBar* m_statusBar = nullptr;
     QMenu* m_popUp = nullptr;
+    StoreBrowsing* m_storeBrowsing = nullptr;
+    std::unique_ptr<ListPrintouts> m_printouts;
+    QString m_helpPage;
+    QPointer<Form2> m_help;
+    QPointer<frmAbout> m_about;
 };

@@ -1,9 +1,12 @@
 #include "CollectionTab.h"
 
+#include "data/DataFiles.h"
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
+#include "platform/MessageBox.h"
 #include "platform/PictureBox.h"
+#include "platform/PictureLoader.h"
 #include "platform/TabControl.h"
 
 #include <QGroupBox>
@@ -13,6 +16,9 @@
 #include <algorithm>
 
 namespace {
+
+const QString CollectionFile = QStringLiteral("file2.dtt");
+constexpr int PicturePathColumn = 8;
 
 // Dark purple on white, the collection's own colours.
 void paintCollectionColours(ListView* list)
@@ -25,27 +31,45 @@ void paintCollectionColours(ListView* list)
 
 } // namespace
 
-CollectionTab::CollectionTab(FileChooser& fileChooser, QWidget* parent)
-    : QWidget(parent), ListView3(new ListView(QStringLiteral("ListView3"),
-                                              {{QStringLiteral("Card Name"), 2500},
-                                               {QStringLiteral("Card#"), 940},
-                                               {QStringLiteral("Quantity"), 840},
-                                               {QStringLiteral("Edition"), 940},
-                                               {QStringLiteral("Condition"), 940},
-                                               {QStringLiteral("Card Type"), 1440},
-                                               {QStringLiteral("Card Value"), 1040},
-                                               {QStringLiteral("Total Value"), 1040},
-                                               {QString(), 40}},
-                                              this)),
-      Frame1(Controls::frame(this, QStringLiteral("Frame1"),
-                             TabControl::pagePlace({120, 360, 2655, 6495}))),
-      Picture1(new PictureBox(QStringLiteral("Picture1"), this)), Text18(new QLineEdit(this)),
-      CommonDialog1(new CommonDialog(QStringLiteral("CommonDialog1"), fileChooser, this))
+CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, DataFiles& files,
+                             QWidget* parent)
+    : QWidget(parent)
+    , ListView3(new ListView(QStringLiteral("ListView3"),
+                             {{QStringLiteral("Card Name"), 2500},
+                              {QStringLiteral("Card#"), 940},
+                              {QStringLiteral("Quantity"), 840},
+                              {QStringLiteral("Edition"), 940},
+                              {QStringLiteral("Condition"), 940},
+                              {QStringLiteral("Card Type"), 1440},
+                              {QStringLiteral("Card Value"), 1040},
+                              {QStringLiteral("Total Value"), 1040},
+                              {QString(), 40}},
+                             this))
+    , Frame1(Controls::frame(this, QStringLiteral("Frame1"),
+                             TabControl::pagePlace({120, 360, 2655, 6495})))
+    , Picture1(new PictureBox(QStringLiteral("Picture1"), this))
+    , Text18(new QLineEdit(this))
+    , CommonDialog1(new CommonDialog(QStringLiteral("CommonDialog1"), fileChooser, this))
+    , m_messages(messages)
+    , m_files(files)
 {
     ListView3->setAccessibleName(tr("Card collection"));
     paintCollectionColours(ListView3);
     Controls::place(ListView3, TabControl::pagePlace({3000, 480, 8655, 3015}));
+    connect(ListView3, &ListView::DblClick, this, &CollectionTab::ListView3_DblClick);
 
+    buildEntryPanel();
+
+    Picture1->setAccessibleName(tr("Card picture"));
+    Controls::place(Picture1, TabControl::pagePlace({6240, 3600, 2775, 3495}));
+    Text18->setObjectName(QStringLiteral("Text18"));
+    Text18->setAccessibleName(tr("Picture file"));
+    Text18->hide();
+    CommonDialog1->setFilter(QStringLiteral("All files|*.*"));
+}
+
+void CollectionTab::buildEntryPanel()
+{
     // Created in the order the keyboard focus moves through the panel: the rarity box comes last.
     const auto box = [this](const char* name, const char* labelName, const char* caption,
                             Controls::Place boxPlace) {
@@ -64,24 +88,112 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, QWidget* parent)
     Text13 = box("Text13", "Label8", "CARD VALUE", {40, 3360, 1095, 315});
     Text14 = box("Text14", "Label9", "TOTAL VALUE", {1440, 3360, 1095, 315});
 
-    const auto button = [this](const char* name, const char* caption, const char* toolTip,
-                               int top) {
-        return Controls::button(Frame1, QLatin1String(name), QLatin1String(caption),
-                                QLatin1String(toolTip), {600, top, 1455, 375});
+    const auto button = [this](const char* name, const char* caption, const char* toolTip, int top,
+                               void (CollectionTab::*handler)()) {
+        QPushButton* control = Controls::button(Frame1, QLatin1String(name), QLatin1String(caption),
+                                                QLatin1String(toolTip), {600, top, 1455, 375});
+        connect(control, &QPushButton::clicked, this, handler);
+        return control;
     };
-    Command29 = button("Command29", "ADD PICTURE", "Add picture to flie.", 3720);
-    Command2 = button("Command2", "ADD ALL", "Add all information.", 4200);
-    Command3 = button("Command3", "DELETE", "Delete line", 4680);
-    Command4 = button("Command4", "EDIT", "Edit selected line", 5160);
-    Command12 = button("Command12", "CLEAR", "Clear information boxes.", 5600);
-    Command13 = button("Command13", "SAVE", "Save information.", 6040);
+    Command29 = button("Command29", "ADD PICTURE", "Add picture to flie.", 3720,
+                       &CollectionTab::Command29_Click);
+    Command2 =
+        button("Command2", "ADD ALL", "Add all information.", 4200, &CollectionTab::Command2_Click);
+    Command3 = button("Command3", "DELETE", "Delete line", 4680, &CollectionTab::Command3_Click);
+    Command4 =
+        button("Command4", "EDIT", "Edit selected line", 5160, &CollectionTab::Command4_Click);
+    Command12 = button("Command12", "CLEAR", "Clear information boxes.", 5600,
+                       &CollectionTab::Command12_Click);
+    Command13 =
+        button("Command13", "SAVE", "Save information.", 6040, &CollectionTab::Command13_Click);
 
     Text19 = box("Text19", "Label6", "CARD RARITY", {600, 2640, 1215, 315});
+}
 
-    Picture1->setAccessibleName(tr("Card picture"));
-    Controls::place(Picture1, TabControl::pagePlace({6240, 3600, 2775, 3495}));
-    Text18->setObjectName(QStringLiteral("Text18"));
-    Text18->setAccessibleName(tr("Picture file"));
-    Text18->hide();
-    CommonDialog1->setFilter(QStringLiteral("All files|*.*"));
+QVector<QLineEdit*> CollectionTab::boxesInColumnOrder() const
+{
+    return {Text2, Text3, Text4, Text5, Text6, Text19, Text13, Text14, Text18};
+}
+
+void CollectionTab::Command2_Click()
+{
+    QStringList cells;
+    for (const QLineEdit* box : boxesInColumnOrder()) {
+        cells.append(box->text());
+    }
+    ListView3->rows().appendRow(cells);
+}
+
+void CollectionTab::Command4_Click()
+{
+    m_messages.show(this, QStringLiteral("Vellumark - (Duelkin)"),
+                    QStringLiteral("Please press ADD ALL button after editing."),
+                    MessageBox::Icon::None);
+    const int selected = ListView3->selectedRow();
+    if (selected < 0) {
+        return;
+    }
+    const QVector<QLineEdit*> boxes = boxesInColumnOrder();
+    for (int column = 0; column < boxes.size(); ++column) {
+        boxes.at(column)->setText(ListView3->cellText(selected, column));
+    }
+    ListView3->removeSelectedRow();
+}
+
+void CollectionTab::Command3_Click()
+{
+    ListView3->removeSelectedRow();
+}
+
+void CollectionTab::Command12_Click()
+{
+    for (QLineEdit* box : {Text2, Text3, Text4, Text5, Text6, Text13, Text14, Text18}) {
+        box->clear();
+    }
+}
+
+void CollectionTab::Command13_Click()
+{
+    m_files.WriteLineFile(*ListView3, CollectionFile);
+}
+
+void CollectionTab::Command29_Click()
+{
+    Text18->clear();
+    CommonDialog1->ShowOpen();
+    const QString fileName = CommonDialog1->FileName();
+    if (fileName.isEmpty()) {
+        return;
+    }
+    const QImage picture = PictureLoader::load(fileName);
+    if (picture.isNull()) {
+        m_messages.show(this, QStringLiteral("Vellumark - (Sorcelan)"),
+                        tr("The file %1 could not be shown as a picture.\n\nThe card keeps no "
+                           "picture; choose a picture file with ADD PICTURE.")
+                            .arg(fileName),
+                        MessageBox::Icon::Warning);
+        return;
+    }
+    Picture1->setPicture(picture);
+    Text18->setText(fileName);
+}
+
+void CollectionTab::ListView3_DblClick()
+{
+    const int selected = ListView3->selectedRow();
+    if (selected < 0) {
+        return;
+    }
+    const QString picturePath = ListView3->cellText(selected, PicturePathColumn);
+    if (ListView3->cellText(selected, 0).isEmpty()) {
+        return;
+    }
+    if (picturePath.isEmpty()) {
+        Picture1->clear();
+        return;
+    }
+    const QImage picture = PictureLoader::load(picturePath);
+    if (!picture.isNull()) {
+        Picture1->setPicture(picture);
+    }
 }

@@ -1,22 +1,27 @@
 #pragma once
 
+#include <QVector>
 #include <QWidget>
 
 class CommonDialog;
+class DataFiles;
 class FileChooser;
 class ListView;
+class MessageBox;
 class PictureBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
 // The My Collection tab: the collection list, the entry panel for one card, and the card picture.
+// The list is the working copy; only SAVE writes it to its file.
 class CollectionTab : public QWidget
 {
     Q_OBJECT
 
 public:
-    CollectionTab(FileChooser& fileChooser, QWidget* parent = nullptr);
+    CollectionTab(FileChooser& fileChooser, MessageBox& messages, DataFiles& files,
+                  QWidget* parent = nullptr);
 
     ListView* const ListView3;
     QGroupBox* const Frame1;
@@ -38,4 +43,22 @@ public:
     // Holds the picture path of the card being entered; never shown.
     QLineEdit* const Text18;
     CommonDialog* const CommonDialog1;
+
+public slots:
+    void Command2_Click();
+    void Command4_Click();
+    void Command3_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command29_Click();
+    void ListView3_DblClick();
+
+private:
+    void buildEntryPanel();
+    // The boxes in column order: name, card#, quantity, edition, condition, rarity, card value,
+    // total value, picture path.
+    QVector<QLineEdit*> boxesInColumnOrder() const;
+
+    MessageBox& m_messages;
+    DataFiles& m_files;
 };

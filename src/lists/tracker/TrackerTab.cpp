@@ -1,25 +1,75 @@
 #include "TrackerTab.h"
 
+#include "browse/StorePages.h"
+#include "data/DataFiles.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
 
 #include <QGroupBox>
+#include <QMenu>
 #include <QPushButton>
 
-TrackerTab::TrackerTab(QWidget* parent)
-    : QWidget(parent),
-      ListView1(new ListView(QStringLiteral("ListView1"),
-                             {{QStringLiteral("ITEMS"), 10000}, {QString(), 40}}, this)),
-      Frame3(Controls::frame(this, QStringLiteral("Frame3"),
-                             TabControl::pagePlace({120, 5050, 4095, 855}))),
-      Command5(Controls::button(Frame3, QStringLiteral("Command5"), QStringLiteral("DISPLAY"),
-                                QStringLiteral("Display web page."), {120, 300, 1215, 375})),
-      Command6(Controls::button(Frame3, QStringLiteral("Command6"), QStringLiteral("DELETE"),
-                                QStringLiteral("Delete line"), {1440, 300, 1215, 375})),
-      Command7(Controls::button(Frame3, QStringLiteral("Command7"), QStringLiteral("PRINT"),
+namespace {
+
+const QString TrackerFile = QStringLiteral("file.dtt");
+constexpr int TrackerTabIndex = 5;
+
+} // namespace
+
+TrackerTab::TrackerTab(Collaborators collaborators, QWidget* parent)
+    : QWidget(parent)
+    , ListView1(new ListView(QStringLiteral("ListView1"),
+                             {{QStringLiteral("ITEMS"), 10000}, {QString(), 40}}, this))
+    , Frame3(Controls::frame(this, QStringLiteral("Frame3"),
+                             TabControl::pagePlace({120, 5050, 4095, 855})))
+    , Command5(Controls::button(Frame3, QStringLiteral("Command5"), QStringLiteral("DISPLAY"),
+                                QStringLiteral("Display web page."), {120, 300, 1215, 375}))
+    , Command6(Controls::button(Frame3, QStringLiteral("Command6"), QStringLiteral("DELETE"),
+                                QStringLiteral("Delete line"), {1440, 300, 1215, 375}))
+    , Command7(Controls::button(Frame3, QStringLiteral("Command7"), QStringLiteral("PRINT"),
                                 QStringLiteral("Print all information"), {2760, 300, 1215, 375}))
+    , m_with(collaborators)
 {
     ListView1->setAccessibleName(tr("Tracked pages"));
     Controls::place(ListView1, TabControl::pagePlace({120, 480, 13150, 4400}));
+
+    connect(Command5, &QPushButton::clicked, this, &TrackerTab::Display);
+    connect(ListView1, &ListView::DblClick, this, &TrackerTab::Display);
+    connect(Command6, &QPushButton::clicked, this, &TrackerTab::Delete);
+    connect(ListView1, &ListView::MouseDown, this, &TrackerTab::ListView1_MouseDown);
+}
+
+void TrackerTab::Command11_Click()
+{
+    ListView1->rows().appendRow(
+        {m_with.stores.activePageTitle(), m_with.stores.activePageAddress()});
+    m_with.files.WriteLineFile(*ListView1, TrackerFile);
+    m_with.tabs.setCurrentIndex(TrackerTabIndex);
+}
+
+void TrackerTab::Display()
+{
+    const int selected = ListView1->selectedRow();
+    if (selected < 0) {
+        return;
+    }
+    const QString address = ListView1->cellText(selected, 1);
+    if (ListView1->cellText(selected, 0).isEmpty()) {
+        return;
+    }
+    m_with.stores.showInFirstStore(address);
+}
+
+void TrackerTab::Delete()
+{
+    ListView1->removeSelectedRow();
+    m_with.files.WriteLineFile(*ListView1, TrackerFile);
+}
+
+void TrackerTab::ListView1_MouseDown(Qt::MouseButton button, const QPoint& position)
+{
+    if (button == Qt::RightButton) {
+        m_with.popUp.popup(ListView1->viewport()->mapToGlobal(position));
+    }
 }

@@ -1,5 +1,6 @@
 #include "TradeWishTab.h"
 
+#include "CardListHalf.h"
 #include "platform/Controls.h"
 #include "platform/ListBox.h"
 #include "platform/TabControl.h"
@@ -47,16 +48,16 @@ QPlainTextEdit* entryBox(QWidget* parent, const QString& name, const QString& sp
 
 } // namespace
 
-TradeWishTab::TradeWishTab(QWidget* parent)
-    : QWidget(parent),
-      Label7(heading(this, QStringLiteral("Label7"), QStringLiteral("Cards to Trade"), 1440)),
-      Label10(heading(this, QStringLiteral("Label10"), QStringLiteral("My Wish List"), 7560)),
-      Frame5(Controls::frame(this, QStringLiteral("Frame5"),
-                             TabControl::pagePlace({120, 960, 11415, 5415}))),
-      Frame4(Controls::frame(this, QStringLiteral("Frame4"),
-                             TabControl::pagePlace({120, 6360, 11295, 975}))),
-      List1(cardList(Frame5, QStringLiteral("List1"), tr("Cards to Trade"), 120)),
-      List2(cardList(Frame5, QStringLiteral("List2"), tr("My Wish List"), 5760))
+TradeWishTab::TradeWishTab(DataFiles& files, QWidget* parent)
+    : QWidget(parent)
+    , Label7(heading(this, QStringLiteral("Label7"), QStringLiteral("Cards to Trade"), 1440))
+    , Label10(heading(this, QStringLiteral("Label10"), QStringLiteral("My Wish List"), 7560))
+    , Frame5(Controls::frame(this, QStringLiteral("Frame5"),
+                             TabControl::pagePlace({120, 960, 11415, 5415})))
+    , Frame4(Controls::frame(this, QStringLiteral("Frame4"),
+                             TabControl::pagePlace({120, 6360, 11295, 975})))
+    , List1(cardList(Frame5, QStringLiteral("List1"), tr("Cards to Trade"), 120))
+    , List2(cardList(Frame5, QStringLiteral("List2"), tr("My Wish List"), 5760))
 {
     Text11 = entryBox(Frame5, QStringLiteral("Text11"), tr("Card to trade"), 120);
     Text12 = entryBox(Frame5, QStringLiteral("Text12"), tr("Card wished for"), 5760);
@@ -77,4 +78,9 @@ TradeWishTab::TradeWishTab(QWidget* parent)
     Command23 = button("Command23", "DELETE", 7080);
     Command28 = button("Command28", "SAVE", 8640);
     Command27 = button("Command27", "PRINT", 9840);
+
+    trade = new CardListHalf({List1, Text11, Command14, Command15, Command25},
+                             QStringLiteral("file3.dtt"), files, this);
+    wish = new CardListHalf({List2, Text12, Command20, Command23, Command28},
+                            QStringLiteral("file4.dtt"), files, this);
 }

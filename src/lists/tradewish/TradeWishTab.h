@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class CardListHalf;
+class DataFiles;
 class ListBox;
 class QGroupBox;
 class QLabel;
@@ -14,7 +16,7 @@ class TradeWishTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit TradeWishTab(QWidget* parent = nullptr);
+    explicit TradeWishTab(DataFiles& files, QWidget* parent = nullptr);
 
     QLabel* const Label7;
     QLabel* const Label10;
@@ -32,4 +34,6 @@ public:
     QPushButton* Command23 = nullptr;
     QPushButton* Command28 = nullptr;
     QPushButton* Command27 = nullptr;
+    CardListHalf* trade = nullptr;
+    CardListHalf* wish = nullptr;
 };

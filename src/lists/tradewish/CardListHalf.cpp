@@ -1,0 +1,37 @@
+#include "CardListHalf.h"
+
+#include "data/DataFiles.h"
+#include "platform/ListBox.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+CardListHalf::CardListHalf(Controls controls, const QString& fileName, DataFiles& files,
+                           QObject* parent)
+    : QObject(parent)
+    , m_controls(controls)
+    , m_fileName(fileName)
+    , m_files(files)
+{
+    connect(m_controls.add, &QPushButton::clicked, this, &CardListHalf::Add);
+    connect(m_controls.remove, &QPushButton::clicked, this, &CardListHalf::Delete);
+    connect(m_controls.save, &QPushButton::clicked, this, &CardListHalf::Save);
+}
+
+void CardListHalf::Add()
+{
+    m_controls.list->AddItem(m_controls.entry->toPlainText());
+}
+
+void CardListHalf::Delete()
+{
+    const int selected = m_controls.list->selectedIndex();
+    if (selected >= 0) {
+        m_controls.list->RemoveItem(selected);
+    }
+}
+
+void CardListHalf::Save()
+{
+    m_files.WriteQuotedFile(*m_controls.list, m_fileName);
+}
