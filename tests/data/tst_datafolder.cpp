@@ -1,52 +1,34 @@
 #include "TestMain.h"
 #include "data/DataFolder.h"
 
-#include <QTemporaryDir>
-
 class DataFolderTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void writableProgramFolderIsChosen();
-    void otherwiseApplicationDataFolder_data();
-    void otherwiseApplicationDataFolder();
+    void choose_data()
+    {
+        QTest::addColumn<QString>("programFolder"); // Below a folder holding the file "program".
+        QTest::newRow("writable program folder") << "";               // That folder itself.
+        QTest::newRow("below a regular file") << "program/vellumark"; // Not even root writes there.
+        QTest::newRow("missing folder") << "gone";
+    }
+
+    void choose()
+    {
+        QFETCH(QString, programFolder);
+        QTemporaryDir root;
+        QVERIFY(QFile(root.filePath("program")).open(QIODevice::WriteOnly));
+        const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+        QVERIFY(appData.contains("/.qttest/") && QDir(appData).removeRecursively()); // Test mode.
+        const QString folder = root.filePath(programFolder);
+        QCOMPARE(DataFolder::choose(folder), programFolder.isEmpty() ? folder : appData);
+        QVERIFY(programFolder.isEmpty() || QFileInfo(appData).isDir());
+        // The test write leaves nothing behind, and nothing is made in the program folder's place.
+        const auto all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        QCOMPARE(QDir(root.path()).entryList(all), QStringList{"program"});
+    }
 };
-
-void DataFolderTest::writableProgramFolderIsChosen()
-{
-    QTemporaryDir folder;
-    QCOMPARE(DataFolder::choose(folder.path()), folder.path());
-    // The test write leaves nothing behind.
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList());
-}
-
-void DataFolderTest::otherwiseApplicationDataFolder_data()
-{
-    QTest::addColumn<QString>("programFolder");
-    // Root ignores permission bits, but nothing can be created below a regular file.
-    QTest::newRow("below a regular file") << QStringLiteral("program/vellumark");
-    QTest::newRow("missing folder") << QStringLiteral("gone");
-}
-
-void DataFolderTest::otherwiseApplicationDataFolder()
-{
-    QFETCH(QString, programFolder);
-    QTemporaryDir root;
-    QFile regular(root.filePath(QStringLiteral("program")));
-    QVERIFY(regular.open(QIODevice::WriteOnly));
-    regular.close();
-
-    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    // Test mode keeps this away from the user's real folder, so it may be removed.
-    QVERIFY2(appData.contains(QStringLiteral("/.qttest/")), qPrintable(appData));
-    QVERIFY(QDir(appData).removeRecursively());
-
-    QCOMPARE(DataFolder::choose(root.filePath(programFolder)), appData);
-    QVERIFY(QFileInfo(appData).isDir());
-    QVERIFY(!QFileInfo::exists(root.filePath(programFolder)));
-}
 
 VELLUMARK_TEST_MAIN(DataFolderTest)
 #include "tst_datafolder.moc"

@@ -5,6 +5,17 @@ void RecordingMessageBox::show(QWidget*, const QString& title, const QString& te
     shown.append({title, text, icon});
 }
 
+bool RecordingMessageBox::askYesNo(QWidget*, const QString&, const QString& text)
+{
+    questions.append(text);
+    return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
+}
+
+QString ScriptedFileChooser::chooseFileToSave(QWidget*, const QString&, const QString&)
+{
+    return nextSaveAnswers.isEmpty() ? QString() : nextSaveAnswers.takeFirst();
+}
+
 QString ScriptedFileChooser::chooseFileToOpen(QWidget*, const QString&, const QString& filter)
 {
     ++timesShown;
@@ -12,15 +23,19 @@ QString ScriptedFileChooser::chooseFileToOpen(QWidget*, const QString&, const QS
     return nextAnswers.isEmpty() ? QString() : nextAnswers.takeFirst();
 }
 
-bool RecordingPrinter::EndDoc(QString*)
+bool RecordingPrinter::print(const QStringList& lines, QString* error)
 {
-    m_jobs.append(std::exchange(m_lines, {}));
+    if (!m_failure.isEmpty()) {
+        *error = m_failure;
+        return false;
+    }
+    m_jobs.append(lines);
     return true;
 }
 
 PlatformServices TestDesktop::services()
 {
     return {messages, files, [this] {
-                return std::make_unique<RecordingPrinter>(printJobs);
+                return std::make_unique<RecordingPrinter>(printJobs, printerFailure);
             }};
 }

@@ -20,33 +20,46 @@ public:
     };
 
     void show(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
+    // Records the question and answers with the next of yesNoAnswers (No when none is left).
+    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
 
     QVector<Shown> shown;
+    QStringList questions;
+    QList<bool> yesNoAnswers;
 };
 
-// Answers the open-file dialog with the next scripted file name ("" = Cancel).
+// Answers the file dialogs with the next scripted file name ("" = Cancel).
 class ScriptedFileChooser : public FileChooser
 {
 public:
     QString chooseFileToOpen(QWidget* parent, const QString& startFile,
                              const QString& filter) override;
+    QString chooseFileToSave(QWidget* parent, const QString& suggestedFile,
+                             const QString& filter) override;
 
     QStringList nextAnswers;
+    QStringList nextSaveAnswers;
     QStringList filtersAsked;
     int timesShown = 0;
 };
 
-// Keeps the lines of every print job instead of printing them.
+// Keeps the lines of every print job instead of printing them; with a failure set, every job
+// fails with it and nothing is kept.
 class RecordingPrinter : public LinePrinter
 {
 public:
-    explicit RecordingPrinter(QVector<QStringList>& jobs) : m_jobs(jobs) {}
-    void PrintLine(const QString& line) override { m_lines.append(line); }
-    bool EndDoc(QString* error) override;
+    RecordingPrinter(QVector<QStringList>& jobs, const QString& failure)
+        : m_jobs(jobs)
+        , m_failure(failure)
+    {
+    }
+
+protected:
+    bool print(const QStringList& lines, QString* error) override;
 
 private:
     QVector<QStringList>& m_jobs;
-    QStringList m_lines;
+    QString m_failure;
 };
 
 // Everything a main window needs, with doubles in the place of the desktop's dialogs.
@@ -55,6 +68,7 @@ struct TestDesktop
     RecordingMessageBox messages;
     ScriptedFileChooser files;
     QVector<QStringList> printJobs;
+    QString printerFailure;
 
     PlatformServices services();
 };

@@ -1,0 +1,132 @@
+#include "LocalWebServer.h"
+#include "TestDoubles.h"
+#include "TestMain.h"
+#include "app/Form1.h"
+#include "platform/LinePrinter.h"
+#include "platform/TabControl.h"
+
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <unistd.h>
+
+// What a tool writes on its standard output.
+QString output(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The non-empty text lines of pages of a PDF file.
+QStringList pdfLines(const QString& path, const QString& first = "1", const QString& last = "99")
+{
+    const QString text = output("pdftotext", {"-layout", "-f", first, "-l", last, path, "-"});
+    return text.trimmed().split(QRegularExpression("\\s*[\\n\\f]\\s*"), Qt::SkipEmptyParts);
+}
+
+int pdfPages(const QString& path)
+{
+    return output("pdfinfo", {path}).section("Pages:", 1).section('\n', 0, 0).trimmed().toInt();
+}
+
+void writeFile(const QString& path, const QString& text)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size());
+}
+
+// The whole print path: the program prints on the default printer, a queue of a private CUPS
+// scheduler that keeps the PDF file of every job in its spool folder.
+class CupsPrintingTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_root, m_data;
+    QProcess m_cupsd;
+    TestDesktop m_desktop;
+
+    static std::unique_ptr<LinePrinter> printer() { return std::make_unique<DefaultPrinter>(); }
+    QStringList jobs() const { return QDir(m_root.filePath("spool"), "d*").entryList(); }
+
+    // Clicks PRINT buttons on the main window over the tracker and the trade list given. The one
+    // job spooled, or "" for none or more.
+    QString print(const QString& tracker, const QString& trade, const QStringList& buttons)
+    {
+        writeFile(m_data.filePath("file.dtt"), tracker);
+        writeFile(m_data.filePath("file3.dtt"), trade);
+        Form1 window(m_data.path(), {m_desktop.messages, m_desktop.files, printer},
+                     StoreHosts::allOn(LocalWebServer::refusingUrl("/").authority()));
+        window.show();
+        const QStringList before = jobs();
+        for (const QString& button : buttons) {
+            window.SSTab1()->setCurrentIndex(button == "Command7" ? Form1::TrackerTabIndex
+                                                                  : Form1::TradeWishTabIndex);
+            QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+        }
+        const QStringList after = jobs(); // the print system has it once it took it
+        return after.size() == before.size() + 1 ? m_root.filePath("spool/" + after.last()) : "";
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char* tool :
+             {"/usr/sbin/cupsd", "/usr/sbin/lpadmin", "/usr/bin/pdftotext", "/usr/bin/pdfinfo"})
+            if (!QFileInfo(tool).isExecutable())
+                QSKIP("To be installed: cups and poppler-utils");
+        // The scheduler runs its jobs as lp (it refuses root), which must be able to write here.
+        QVERIFY(QDir(m_root.path()).mkdir("spool"));
+        for (const QString& folder : {m_root.path(), m_root.filePath("spool")})
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7777)));
+        const QString socket = m_root.filePath("cups.sock"),
+                      user = ::geteuid() ? "" : "User lp\nGroup lp\n";
+        writeFile(m_root.filePath("cupsd.conf"),
+                  "Listen " + socket + "\nPreserveJobFiles Yes\nDefaultAuthType None\n");
+        const QString files = "%1ServerRoot %2\nRequestRoot %2/spool\nStateDir %2\nCacheDir %2\n"
+                              "AccessLog %2/log\nErrorLog %2/log\nPageLog %2/log\nFileDevice Yes\n";
+        writeFile(m_root.filePath("cups-files.conf"), files.arg(user, m_root.path()));
+        // Qt's CUPS support reads this when first asked for a printer: before any window exists.
+        qputenv("CUPS_SERVER", socket.toLocal8Bit());
+        m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", m_root.filePath("cupsd.conf"), "-s",
+                                          m_root.filePath("cups-files.conf")});
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), 20000);
+        QVERIFY(QProcess::execute(
+                    "lpadmin", {"-p", "vmtest", "-E", "-v", "file:///dev/null", "-m", "raw"}) == 0);
+        QCOMPARE(QProcess::execute("lpadmin", {"-d", "vmtest"}), 0);
+        QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), "vmtest");
+    }
+
+    void cleanupTestCase() { m_cupsd.terminate(), m_cupsd.waitForFinished(); }
+
+    void listsReachThePrinter()
+    {
+        // An empty tracker list sends no job: the trade list's is the only one.
+        const QString trade =
+            print("", "\"Shivan\"\r\n\"Ancestral\"\r\n\"Birds\"\r\n", {"Command7", "Command26"});
+        QCOMPARE(pdfLines(trade), QStringList({"CARDS TO TRADE", "Ancestral", "Birds", "Shivan"}));
+        QCOMPARE(pdfPages(trade), 1);
+        // A tracker list over two pages: the first is full before the second begins, and nothing
+        // is lost between them.
+        QStringList tracker;
+        for (int row = 1; row <= 50; ++row)
+            tracker +=
+                QString("Tracked card %1 | eBay;http://www.ebay.com/itm/%1").arg(row).split(';');
+        const QString job = print(tracker.join("\r\n") + "\r\n", "", {"Command7"});
+        QCOMPARE(pdfLines(job), tracker);
+        QCOMPARE(pdfPages(job), 2);
+        QVERIFY(pdfLines(job, "1", "1").size() > tracker.size() / 2);
+        QCOMPARE(pdfLines(job, "1", "1") + pdfLines(job, "2", "2"), tracker);
+        QCOMPARE(m_desktop.messages.questions, QStringList());
+    }
+
+    void refusedJobIsNotTakenForPrinted()
+    {
+        QCOMPARE(QProcess::execute("cupsreject", {"-r", "Out of paper", "vmtest"}), 0);
+        QCOMPARE(print("", "\"alpha\"\r\n", {"Command26"}), QString()); // no job
+        // The user is told that nothing was printed, and offered the PDF file instead.
+        QCOMPARE(m_desktop.messages.questions.size(), 1);
+    }
+};
+
+VELLUMARK_TEST_MAIN(CupsPrintingTest)
+#include "tst_cupsprinting.moc"

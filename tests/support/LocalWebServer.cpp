@@ -1,0 +1,90 @@
+#include "LocalWebServer.h"
+
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTcpSocket>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    for (const QDeadlineTimer deadline(timeoutMs); !condition() && !deadline.hasExpired();) {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return condition();
+}
+
+LocalWebServer::LocalWebServer()
+{
+    connect(&m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readFrom(socket); });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        }
+    });
+    m_server.listen(QHostAddress::LocalHost);
+}
+
+bool LocalWebServer::settle(QWebEngineView* browser)
+{
+    // Kept, as a page costs a renderer process; owned by the browser so it goes before the profile.
+    if (!m_settlePage || m_settlePage->parent() != browser) {
+        m_settlePage = new QWebEnginePage(browser->page()->profile(), browser);
+    }
+    static int settled = 0;
+    const QByteArray target = "/page/settle-" + QByteArray::number(++settled);
+    m_settlePage->load(url(QString::fromLatin1(target)));
+    const bool arrived = waitUntil([&] { return m_targets.contains(target); });
+    m_targets.removeAll(target);
+    return arrived;
+}
+
+QUrl LocalWebServer::refusingUrl(const QString& target)
+{
+    QTcpServer probe; // a port that was free a moment ago
+    probe.listen(QHostAddress::LocalHost);
+    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(probe.serverPort()).arg(target));
+}
+
+void LocalWebServer::readFrom(QTcpSocket* socket)
+{
+    if (socket->property("answered").toBool() || !socket->peek(1 << 16).contains("\r\n\r\n")) {
+        return;
+    }
+    socket->setProperty("answered", true);
+    const QList<QByteArray> line = socket->readLine().trimmed().split(' ');
+    const QByteArray target = line.value(1), path = target.split('?').first();
+    if (target != "/favicon.ico") {
+        m_targets.append(line.value(0) == "GET" ? target : line.value(0) + ' ' + target);
+    }
+    const int delay = path.startsWith("/slow/") ? 1500 : 0;
+    QTimer::singleShot(delay, this, [this, socket = QPointer<QTcpSocket>(socket), path, delay] {
+        slowPagesSent += delay > 0 ? 1 : 0;
+        if (socket) {
+            socket->write(response(path));
+            socket->disconnectFromHost();
+        }
+    });
+}
+
+QByteArray LocalWebServer::response(const QByteArray& path) const
+{
+    const bool page = path.startsWith("/page/") || path.startsWith("/slow/");
+    const bool found = page || path == "/index.htm";
+    const QString title = page    ? QUrl::fromPercentEncoding(path.mid(6))
+                          : found ? QStringLiteral("Vellumark")
+                                  : QStringLiteral("Not found");
+    const QByteArray body = page ? QByteArray("<a href=\"") + LinkTarget +
+                                       "\" style=\"display:block;height:100vh\">Next</a>"
+                                 : "<p>" + title.toUtf8() + "</p>";
+    const QByteArray html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" +
+                            title.toHtmlEscaped().toUtf8() +
+                            "</title></head><body style=\"margin:0\">" + body + "</body></html>";
+    return QByteArray(found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") +
+           "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
+           "Connection: close\r\nContent-Length: " +
+           QByteArray::number(html.size()) + "\r\n\r\n" + html;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QPointer>
+#include <QTcpServer>
+#include <QUrl>
+#include <functional>
+
+class QTcpSocket;
+class QWebEnginePage;
+class QWebEngineView;
+
+// Runs the event loop at full speed (a page load takes many rounds) until the condition holds.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
+
+// In place of the stores, never to be cached: /index.htm ("Vellumark"), /page/<name> (titled
+// <name> or as set, one link covering it), /slow/<name> (the same, sent after 1.5 s), else 404.
+class LocalWebServer : public QObject
+{
+public:
+    static constexpr const char* LinkTarget = "/page/linked";
+    LocalWebServer();
+    QString hostAndPort() const { return "127.0.0.1:" + QString::number(m_server.serverPort()); }
+    QUrl url(const QString& target) const { return QUrl("http://" + hostAndPort() + target); }
+    // As received, in order, without favicons; other methods than GET as "<method> <target>".
+    QList<QByteArray> pageTargets() const { return m_targets; }
+    void clearRequests() { m_targets.clear(); }
+    int slowPagesSent = 0; // even those the browser gave up on
+    // Loads (and forgets) one more page with the browser's profile: earlier loads arrived first.
+    bool settle(QWebEngineView* browser);
+    static QUrl refusingUrl(const QString& target); // where nothing listens
+
+private:
+    void readFrom(QTcpSocket* socket);
+    QByteArray response(const QByteArray& path) const;
+
+    QTcpServer m_server;
+    QPointer<QWebEnginePage> m_settlePage;
+    QList<QByteArray> m_targets;
+};
