@@ -10,6 +10,7 @@
 #include "app/Form1.h"
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
+#include "lists/collection/CollectionTab.h"
 #include "platform/CommonDialog.h"
 #include "platform/LinePrinter.h"
 #include "platform/ListView.h"
@@ -120,16 +121,7 @@ struct CollectionBench
     const std::string bytes;
     PrintedMessages messages;
     DataFiles files;
-    ListView list{QStringLiteral("ListView3"),
-                  {{QStringLiteral("Card Name"), 2500},
-                   {QStringLiteral("Card#"), 940},
-                   {QStringLiteral("Quantity"), 840},
-                   {QStringLiteral("Edition"), 940},
-                   {QStringLiteral("Condition"), 940},
-                   {QStringLiteral("Card Type"), 1440},
-                   {QStringLiteral("Card Value"), 1040},
-                   {QStringLiteral("Total Value"), 1040},
-                   {QString(), 40}}};
+    ListView list{QStringLiteral("ListView3"), CollectionTab::Columns()};
 };
 
 void benchRead(CollectionBench& bench)

@@ -36,7 +36,9 @@ int main(int argc, char* argv[])
     const QString output = QString::fromLocal8Bit(argv[2]);
     DesktopMessageBox messages;
     DesktopFileChooser files;
-    PlatformServices services{messages, files, [] { return std::make_unique<DefaultPrinter>(); }};
+    PlatformServices services{messages, files, [] {
+                                  return std::make_unique<DefaultPrinter>();
+                              }};
     Form1 window(QString::fromLocal8Bit(argv[1]), services);
     window.move(0, 0);
     window.show();

@@ -31,20 +31,23 @@ void paintCollectionColours(ListView* list)
 
 } // namespace
 
+QVector<ListColumn> CollectionTab::Columns()
+{
+    return {{QStringLiteral("Card Name"), 2500},
+            {QStringLiteral("Card#"), 940},
+            {QStringLiteral("Quantity"), 840},
+            {QStringLiteral("Edition"), 940},
+            {QStringLiteral("Condition"), 940},
+            {QStringLiteral("Card Type"), 1440},
+            {QStringLiteral("Card Value"), 1040},
+            {QStringLiteral("Total Value"), 1040},
+            {QString(), 40}};
+}
+
 CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, DataFiles& files,
                              QWidget* parent)
     : QWidget(parent)
-    , ListView3(new ListView(QStringLiteral("ListView3"),
-                             {{QStringLiteral("Card Name"), 2500},
-                              {QStringLiteral("Card#"), 940},
-                              {QStringLiteral("Quantity"), 840},
-                              {QStringLiteral("Edition"), 940},
-                              {QStringLiteral("Condition"), 940},
-                              {QStringLiteral("Card Type"), 1440},
-                              {QStringLiteral("Card Value"), 1040},
-                              {QStringLiteral("Total Value"), 1040},
-                              {QString(), 40}},
-                             this))
+    , ListView3(new ListView(QStringLiteral("ListView3"), Columns(), this))
     , Frame1(Controls::frame(this, QStringLiteral("Frame1"),
                              TabControl::pagePlace({120, 360, 2655, 6495})))
     , Picture1(new PictureBox(QStringLiteral("Picture1"), this))

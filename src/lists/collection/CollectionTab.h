@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ListViewModel.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -22,6 +24,9 @@ class CollectionTab : public QWidget
 public:
     CollectionTab(FileChooser& fileChooser, MessageBox& messages, DataFiles& files,
                   QWidget* parent = nullptr);
+
+    // The collection list's columns; the last, untitled one holds the picture path.
+    static QVector<ListColumn> Columns();
 
     ListView* const ListView3;
     QGroupBox* const Frame1;
