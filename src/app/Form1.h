@@ -34,7 +34,7 @@ class Form1 : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr int StoreCount = 5;
+    static constexpr int StoreCount = StoreAddresses::StoreCount;
     enum Tab
     {
         TrackerTabIndex = 5,
