@@ -1,32 +1,9 @@
-#include "LocalWebServer.h"
-#include "TestDoubles.h"
 #include "TestMain.h"
-#include "app/Form1.h"
+#include "TestWindow.h"
 #include "app/Form2.h"
 #include "app/WindowLayout.h"
 #include "app/frmAbout.h"
 #include "platform/Twips.h"
-#include "platform/WebBrowser.h"
-
-namespace {
-
-// The main window, shown; its stores on a port where nothing listens.
-struct Fixture
-{
-    QTemporaryDir folder;
-    TestDesktop desktop;
-    Form1 window{folder.path(), desktop.services(),
-                 StoreHosts::allOn(LocalWebServer::refusingUrl(QStringLiteral("/")).authority()),
-                 folder.filePath(QStringLiteral("help.htm"))};
-    Fixture() { window.show(); }
-    void writeHelpPage(const QString& title)
-    {
-        QFile file(folder.filePath(QStringLiteral("help.htm")));
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(QStringLiteral("<title>%1</title>").arg(title).toUtf8());
-    }
-    void trigger(const QString& name) { window.findChild<QAction*>(name)->trigger(); }
-};
 
 // Runs the event loop with action; true when the program ends (exit code 0) within a second.
 bool programEndsAfter(const std::function<void()>& action)
@@ -37,30 +14,41 @@ bool programEndsAfter(const std::function<void()>& action)
     return QApplication::exec() == 0;
 }
 
-} // namespace
-
 class SecondaryWindowsTest : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<TestWindow> m_window;
+    Form1& form() { return m_window->form; }
+    void writeHelpPage(const QByteArray& title)
+    {
+        writeFile(m_folder->filePath("help.htm"), "<title>" + title + "</title>");
+    }
 
 private slots:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_window = std::make_unique<TestWindow>(m_folder->path(), Form1::CollectionTabIndex);
+    }
+
+    void cleanup() { m_window.reset(); }
+
     void helpPageOpensOnceAndReloadsOnlyAfterClosing()
     {
-        Fixture f;
-        f.writeHelpPage(QStringLiteral("first"));
-        f.trigger(QStringLiteral("helpp"));
-        QPointer<Form2> help = f.window.helpWindow();
+        writeHelpPage("first");
+        m_window->trigger("helpp");
+        QPointer<Form2> help = form().helpWindow();
         QTRY_COMPARE(help->WebBrowser1()->title(), QStringLiteral("first"));
         QSignalSpy loads(help->WebBrowser1(), &QWebEngineView::loadStarted);
-        f.writeHelpPage(QStringLiteral("second"));
-        f.trigger(QStringLiteral("helpp"));
-        QCOMPARE(f.window.helpWindow(), help.data());
+        writeHelpPage("second");
+        m_window->trigger("helpp");
+        QCOMPARE(form().helpWindow(), help.data());
         QVERIFY2(!loads.wait(1000), "the open help page was loaded again");
-
         help->close();
-        QTRY_VERIFY(!help && !f.window.helpWindow());
-        f.trigger(QStringLiteral("helpp"));
-        QTRY_COMPARE(f.window.helpWindow()->WebBrowser1()->title(), QStringLiteral("second"));
+        QTRY_VERIFY(!help && !form().helpWindow());
+        m_window->trigger("helpp");
+        QTRY_COMPARE(form().helpWindow()->WebBrowser1()->title(), QStringLiteral("second"));
     }
 
     // One modeless copy of each window; Enter and Esc close About; File, Close ends at once.
@@ -80,19 +68,18 @@ private slots:
         QFETCH(QStringList, opened);
         QFETCH(bool, fileClose);
         QFETCH(Qt::Key, aboutKey);
-        Fixture f;
         for (const QString& name : std::as_const(opened)) {
-            f.trigger(name == "Form2" ? "helpp" : "about");
-            f.trigger(name == "Form2" ? "helpp" : "about");
-            QCOMPARE(f.window.findChildren<QWidget*>(name).size(), 1);
-            QVERIFY(QTest::qWaitForWindowExposed(f.window.findChild<QWidget*>(name)));
+            m_window->trigger(name == "Form2" ? "helpp" : "about");
+            m_window->trigger(name == "Form2" ? "helpp" : "about");
+            QCOMPARE(form().findChildren<QWidget*>(name).size(), 1);
+            QVERIFY(QTest::qWaitForWindowExposed(form().findChild<QWidget*>(name)));
             QVERIFY(!QApplication::activeModalWidget());
         }
-        bool ended =
-            programEndsAfter([&] { fileClose ? f.trigger("closer") : void(f.window.close()); });
+        bool ended = programEndsAfter(
+            [&] { fileClose ? m_window->trigger("closer") : void(form().close()); });
         for (const QString& name : fileClose ? QStringList{} : opened) {
             QVERIFY2(!ended, "the program ended while a window was open");
-            QPointer<QWidget> other = f.window.findChild<QWidget*>(name);
+            QPointer<QWidget> other = form().findChild<QWidget*>(name);
             QVERIFY(other && other->isVisible());
             ended = programEndsAfter([&] {
                 QWidget* target = other->focusWidget() ? other->focusWidget() : other.data();
@@ -105,23 +92,21 @@ private slots:
 
     void controlsFollowTheWindowSize()
     {
-        Fixture f;
-        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         for (const QSize size : {QSize(40, 30), QSize(1100, 780)}) {
-            f.window.resize(size);
-            QTRY_COMPARE(f.window.size(), size.expandedTo(f.window.minimumSize()));
-            const int height = Twips::fromPixels(f.window.frameGeometry().height());
-            const int width = Twips::fromPixels(f.window.frameGeometry().width());
+            form().resize(size);
+            QTRY_COMPARE(form().size(), size.expandedTo(form().minimumSize()));
+            const int height = Twips::fromPixels(form().frameGeometry().height());
+            const int width = Twips::fromPixels(form().frameGeometry().width());
             QVERIFY(height >= WindowLayout::MinimumHeight && width >= WindowLayout::MinimumWidth);
             const WindowGeometry g = WindowLayout::compute(height, width);
-            QTRY_COMPARE(f.window.WebBrowser1(4)->size(),
-                         Twips::toPixels(0, 0, g.browserWidth, g.browserHeight).size());
-            QCOMPARE(f.window.findChild<QWidget*>("ListView3")->size(),
-                     Twips::toPixels(0, 0, g.collectionListWidth, g.collectionListHeight).size());
-            QCOMPARE(f.window.findChild<QWidget*>("SSTab1")->size(),
-                     Twips::toPixels(0, 0, g.tabsWidth, g.tabsHeight).size());
-            QCOMPARE(f.window.findChild<QWidget*>("ListView1")->size(),
-                     Twips::toPixels(0, 0, g.trackerListWidth, g.trackerListHeight).size());
+            const std::tuple<const char*, int, int> sizes[]{
+                {"WebBrowser1_4", g.browserWidth, g.browserHeight},
+                {"ListView3", g.collectionListWidth, g.collectionListHeight},
+                {"SSTab1", g.tabsWidth, g.tabsHeight},
+                {"ListView1", g.trackerListWidth, g.trackerListHeight}};
+            for (const auto& [name, w, h] : sizes)
+                QTRY_COMPARE(m_window->find<QWidget>(name)->size(),
+                             Twips::toPixels(0, 0, w, h).size());
         }
     }
 };

@@ -12,11 +12,8 @@ const QHash<QString, std::tuple<int, int, QString, QString, QString, QString>> L
 class ColumnSortTest : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_folder;
 
 private slots:
-    void init() { m_folder = std::make_unique<QTemporaryDir>(); }
-
     // "LIST ROWS / STEPS". The file's rows are "name:key" pairs, the key in the last column, other
     // cells holding the row's number. Each step, "n" a click on the first heading, "k" on the last
     // or "+" adding a row "c", is followed by the order in which the list then shows the rows.
@@ -47,9 +44,10 @@ private slots:
             rows.last().last() = pair.section(':', 1);
             file += crlf(rows.last());
         }
-        writeFile(m_folder->filePath(name), file);
+        QTemporaryDir folder;
+        writeFile(folder.filePath(name), file);
         {
-            ListsWindow window(m_folder->path(), tab);
+            ListsWindow window(folder.path(), tab);
             ListView* view = window.find<ListView>(list);
             view->selectRow(0); // the selection follows its card, for a DELETE or EDIT after a sort
             for (const QString& step : steps.split(' ')) {
@@ -68,13 +66,13 @@ private slots:
                 QCOMPARE(window.rows(list), shown);
                 QCOMPARE(view->selectedRow(), int(order.indexOf('0')));
             }
-            QCOMPARE(fileBytes(m_folder->filePath(name)), file); // no SAVE yet
+            QCOMPARE(fileBytes(folder.filePath(name)), file); // no SAVE yet
             if (save.isEmpty())
                 return;
             window.click(save);
         }
         // The next start shows the rows in the saved order, without sorting them again.
-        ListsWindow restarted(m_folder->path(), tab);
+        ListsWindow restarted(folder.path(), tab);
         QCOMPARE(restarted.rows(list), shown);
         QVERIFY(!restarted.find<ListView>(list)->rows().isSorted());
     }

@@ -9,11 +9,8 @@ const QHash<QString, QString> Buttons{
 class PriceCheckTest : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_folder;
 
 private slots:
-    void init() { m_folder = std::make_unique<QTemporaryDir>(); }
-
     // Steps are separated by ";"; in the boxes and the files "|" ends a line.
     void sequences_data()
     {
@@ -39,9 +36,10 @@ private slots:
         QFETCH(QString, steps);
         QFETCH(QString, boxes);
         QFETCH(QString, saved);
-        const QString path = m_folder->filePath("file5.dtt");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("file5.dtt");
         writeFile(path, before.replace('|', "\r\n").toUtf8());
-        ListsWindow window(m_folder->path(), Form1::PriceCheckTabIndex);
+        ListsWindow window(folder.path(), Form1::PriceCheckTabIndex);
         window.run(steps.split(';'), Buttons, "ListView2");
         QCOMPARE(window.texts(Boxes).join('|'), boxes);
         QCOMPARE(fileBytes(path), before.toUtf8()); // no SAVE yet

@@ -11,11 +11,8 @@ const QStringList Halves[]{{"Text12", "Command20", "Command23", "Command28", "Li
 class TradeWishTest : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<QTemporaryDir> m_folder;
 
 private slots:
-    void init() { m_folder = std::make_unique<QTemporaryDir>(); }
-
     // "DELETE N" selects entry N (-1: none) and deletes; else typed ("\n" as Enter) and added.
     void sequences_data()
     {
@@ -36,9 +33,10 @@ private slots:
         QFETCH(QStringList, listed);
         const bool trade = QByteArray(QTest::currentDataTag()).startsWith("trade");
         const QStringList mine = Halves[trade], other = Halves[!trade];
-        const QString file = m_folder->filePath(mine[File]);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(mine[File]);
         {
-            ListsWindow window(m_folder->path(), Form1::TradeWishTabIndex);
+            ListsWindow window(folder.path(), Form1::TradeWishTabIndex);
             auto* box = window.find<QPlainTextEdit>(mine[Entry]);
             for (const QString& step : steps.split(';')) {
                 if (step.startsWith("DELETE ")) {
@@ -60,11 +58,10 @@ private slots:
                 saved += '"' + entry.replace('"', "\"\"").toUtf8() + "\"\r\n";
             QCOMPARE(fileBytes(file), saved);
             QCOMPARE(window.entries(other[List]), QStringList()); // the other half is left alone
-            QCOMPARE(fileBytes(m_folder->filePath(other[File])), "missing");
+            QCOMPARE(fileBytes(folder.filePath(other[File])), "missing");
             QCOMPARE(window.desktop.messages.shown.size(), 0);
         }
-        QCOMPARE(ListsWindow(m_folder->path(), Form1::TradeWishTabIndex).entries(mine[List]),
-                 listed);
+        QCOMPARE(ListsWindow(folder.path(), Form1::TradeWishTabIndex).entries(mine[List]), listed);
     }
 };
 

@@ -1,12 +1,7 @@
-#include "LocalWebServer.h"
-#include "TestDoubles.h"
 #include "TestMain.h"
-#include "app/Form1.h"
-#include "platform/LinePrinter.h"
-#include "platform/TabControl.h"
+#include "TestWindow.h"
 
 #include <QPrinterInfo>
-#include <QPushButton>
 #include <unistd.h>
 
 // What a tool writes on its standard output.
@@ -30,12 +25,6 @@ int pdfPages(const QString& path)
     return output("pdfinfo", {path}).section("Pages:", 1).section('\n', 0, 0).trimmed().toInt();
 }
 
-void writeFile(const QString& path, const QString& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size());
-}
-
 // The whole print path: the program prints on the default printer, a queue of a private CUPS
 // scheduler that keeps the PDF file of every job in its spool folder.
 class CupsPrintingTest : public QObject
@@ -43,26 +32,25 @@ class CupsPrintingTest : public QObject
     Q_OBJECT
     QTemporaryDir m_root, m_data;
     QProcess m_cupsd;
-    TestDesktop m_desktop;
+    QStringList m_questions; // asked by the windows so far
 
-    static std::unique_ptr<LinePrinter> printer() { return std::make_unique<DefaultPrinter>(); }
     QStringList jobs() const { return QDir(m_root.filePath("spool"), "d*").entryList(); }
 
     // Clicks PRINT buttons on the main window over the tracker and the trade list given. The one
     // job spooled, or "" for none or more.
-    QString print(const QString& tracker, const QString& trade, const QStringList& buttons)
+    QString print(const QByteArray& tracker, const QByteArray& trade, const QStringList& buttons)
     {
         writeFile(m_data.filePath("file.dtt"), tracker);
         writeFile(m_data.filePath("file3.dtt"), trade);
-        Form1 window(m_data.path(), {m_desktop.messages, m_desktop.files, printer},
-                     StoreHosts::allOn(LocalWebServer::refusingUrl("/").authority()));
-        window.show();
+        TestWindow window(m_data.path(), Form1::TrackerTabIndex);
+        window.desktop.realPrinter = true;
         const QStringList before = jobs();
         for (const QString& button : buttons) {
-            window.SSTab1()->setCurrentIndex(button == "Command7" ? Form1::TrackerTabIndex
-                                                                  : Form1::TradeWishTabIndex);
-            QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+            window.form.SSTab1()->setCurrentIndex(button == "Command7" ? Form1::TrackerTabIndex
+                                                                       : Form1::TradeWishTabIndex);
+            window.click(button);
         }
+        m_questions += window.desktop.messages.questions;
         const QStringList after = jobs(); // the print system has it once it took it
         return after.size() == before.size() + 1 ? m_root.filePath("spool/" + after.last()) : "";
     }
@@ -81,10 +69,10 @@ private slots:
         const QString socket = m_root.filePath("cups.sock"),
                       user = ::geteuid() ? "" : "User lp\nGroup lp\n";
         writeFile(m_root.filePath("cupsd.conf"),
-                  "Listen " + socket + "\nPreserveJobFiles Yes\nDefaultAuthType None\n");
+                  ("Listen " + socket + "\nPreserveJobFiles Yes\nDefaultAuthType None\n").toUtf8());
         const QString files = "%1ServerRoot %2\nRequestRoot %2/spool\nStateDir %2\nCacheDir %2\n"
                               "AccessLog %2/log\nErrorLog %2/log\nPageLog %2/log\nFileDevice Yes\n";
-        writeFile(m_root.filePath("cups-files.conf"), files.arg(user, m_root.path()));
+        writeFile(m_root.filePath("cups-files.conf"), files.arg(user, m_root.path()).toUtf8());
         // Qt's CUPS support reads this when first asked for a printer: before any window exists.
         qputenv("CUPS_SERVER", socket.toLocal8Bit());
         m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", m_root.filePath("cupsd.conf"), "-s",
@@ -111,12 +99,11 @@ private slots:
         for (int row = 1; row <= 50; ++row)
             tracker +=
                 QString("Tracked card %1 | eBay;http://www.ebay.com/itm/%1").arg(row).split(';');
-        const QString job = print(tracker.join("\r\n") + "\r\n", "", {"Command7"});
-        QCOMPARE(pdfLines(job), tracker);
+        const QString job = print(crlf(tracker), "", {"Command7"});
         QCOMPARE(pdfPages(job), 2);
         QVERIFY(pdfLines(job, "1", "1").size() > tracker.size() / 2);
         QCOMPARE(pdfLines(job, "1", "1") + pdfLines(job, "2", "2"), tracker);
-        QCOMPARE(m_desktop.messages.questions, QStringList());
+        QCOMPARE(m_questions, QStringList());
     }
 
     void refusedJobIsNotTakenForPrinted()
@@ -124,7 +111,7 @@ private slots:
         QCOMPARE(QProcess::execute("cupsreject", {"-r", "Out of paper", "vmtest"}), 0);
         QCOMPARE(print("", "\"alpha\"\r\n", {"Command26"}), QString()); // no job
         // The user is told that nothing was printed, and offered the PDF file instead.
-        QCOMPARE(m_desktop.messages.questions.size(), 1);
+        QCOMPARE(m_questions.size(), 1);
     }
 };
 

@@ -1,13 +1,7 @@
-#include "LocalWebServer.h"
-#include "TestDoubles.h"
 #include "TestMain.h"
-#include "app/Form1.h"
-#include "lists/tracker/TrackerTab.h"
-#include "platform/ListView.h"
-#include "platform/TabControl.h"
+#include "TestWindow.h"
 
 #include <QHeaderView>
-#include <QPushButton>
 
 const QString Long = "Black Lotus, Alpha, graded, " + QString(300, u'X');
 const QMap<QString, QByteArray> Files{
@@ -50,28 +44,22 @@ private slots:
         QFETCH(QStringList, lines);
         QFETCH(QString, failing);
         QTemporaryDir folder;
-        TestDesktop desktop;
+        for (const QString& name : Files.keys())
+            if (!button.contains(' '))
+                writeFile(folder.filePath(name), Files[name]);
+        TestWindow window(folder.path(), button.startsWith("Command7") ? Form1::TrackerTabIndex
+                                                                       : Form1::TradeWishTabIndex);
+        TestDesktop& desktop = window.desktop;
         const QString pdf = failing.endsWith(".pdf") ? folder.filePath(failing) : QString();
         if (!failing.isEmpty()) {
             desktop.printerFailure = "The printer \"Office\" is out of paper.";
             desktop.messages.yesNoAnswers = {failing != "No"};
             desktop.files.nextSaveAnswers = {pdf};
         }
-        for (const QString& name : Files.keys()) {
-            QFile file(folder.filePath(name));
-            QVERIFY(button.contains(' ') ||
-                    (file.open(QIODevice::WriteOnly) && file.write(Files[name]) > 0));
-        }
-        Form1 window(folder.path(), desktop.services(),
-                     StoreHosts::allOn(LocalWebServer::refusingUrl("/").authority()));
-        window.show();
-        window.SSTab1()->setCurrentIndex(button.startsWith("Command7") ? Form1::TrackerTabIndex
-                                                                       : Form1::TradeWishTabIndex);
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         // A click on the tracker's first heading sorts descending: the printout follows the list.
-        QHeaderView* header = window.trackerTab()->ListView1->header();
+        QHeaderView* header = window.find<ListView>("ListView1")->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, {header->sectionSize(0) / 2, 5});
-        QTest::mouseClick(window.findChild<QPushButton*>(button.split(' ')[0]), Qt::LeftButton);
+        window.click(button.section(' ', 0, 0));
         // One job per click; a printout without lines sends nothing, not even an empty page.
         const bool printed = failing.isEmpty() && !lines.isEmpty();
         QCOMPARE(desktop.printJobs, QList<QStringList>(printed, lines));

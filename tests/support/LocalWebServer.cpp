@@ -42,11 +42,19 @@ bool LocalWebServer::settle(QWebEngineView* browser)
     return arrived;
 }
 
-QUrl LocalWebServer::refusingUrl(const QString& target)
+bool LocalWebServer::showsPage(const QWebEngineView* browser, const QString& target) const
+{
+    return waitUntil([&] {
+        return browser->url() == url(target) && !browser->page()->isLoading() &&
+               browser->title() == title(target.toUtf8());
+    });
+}
+
+QString LocalWebServer::nowhere()
 {
     QTcpServer probe; // a port that was free a moment ago
     probe.listen(QHostAddress::LocalHost);
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(probe.serverPort()).arg(target));
+    return "127.0.0.1:" + QString::number(probe.serverPort());
 }
 
 void LocalWebServer::readFrom(QTcpSocket* socket)
@@ -70,18 +78,23 @@ void LocalWebServer::readFrom(QTcpSocket* socket)
     });
 }
 
-QByteArray LocalWebServer::response(const QByteArray& path) const
+QString LocalWebServer::title(const QByteArray& path)
+{
+    if (path.startsWith("/page/") || path.startsWith("/slow/")) {
+        return QUrl::fromPercentEncoding(path.mid(6));
+    }
+    return path == "/index.htm" ? QStringLiteral("Vellumark") : QStringLiteral("Not found");
+}
+
+QByteArray LocalWebServer::response(const QByteArray& path)
 {
     const bool page = path.startsWith("/page/") || path.startsWith("/slow/");
     const bool found = page || path == "/index.htm";
-    const QString title = page    ? QUrl::fromPercentEncoding(path.mid(6))
-                          : found ? QStringLiteral("Vellumark")
-                                  : QStringLiteral("Not found");
     const QByteArray body = page ? QByteArray("<a href=\"") + LinkTarget +
                                        "\" style=\"display:block;height:100vh\">Next</a>"
-                                 : "<p>" + title.toUtf8() + "</p>";
+                                 : "<p>" + title(path).toUtf8() + "</p>";
     const QByteArray html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" +
-                            title.toHtmlEscaped().toUtf8() +
+                            title(path).toHtmlEscaped().toUtf8() +
                             "</title></head><body style=\"margin:0\">" + body + "</body></html>";
     return QByteArray(found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") +
            "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"

@@ -27,11 +27,15 @@ public:
     int slowPagesSent = 0; // even those the browser gave up on
     // Loads (and forgets) one more page with the browser's profile: earlier loads arrived first.
     bool settle(QWebEngineView* browser);
-    static QUrl refusingUrl(const QString& target); // where nothing listens
+    // Waits until the browser shows the page of this server, loaded to the end.
+    bool showsPage(const QWebEngineView* browser, const QString& target) const;
+    static QString nowhere(); // host and port where nothing listens
+    static QUrl refusingUrl(const QString& target) { return QUrl("http://" + nowhere() + target); }
 
 private:
     void readFrom(QTcpSocket* socket);
-    QByteArray response(const QByteArray& path) const;
+    static QString title(const QByteArray& path);
+    static QByteArray response(const QByteArray& path);
 
     QTcpServer m_server;
     QPointer<QWebEnginePage> m_settlePage;

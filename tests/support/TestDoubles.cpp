@@ -35,7 +35,10 @@ bool RecordingPrinter::print(const QStringList& lines, QString* error)
 
 PlatformServices TestDesktop::services()
 {
-    return {messages, files, [this] {
+    return {messages, files, [this]() -> std::unique_ptr<LinePrinter> {
+                if (realPrinter) {
+                    return std::make_unique<DefaultPrinter>();
+                }
                 return std::make_unique<RecordingPrinter>(printJobs, printerFailure);
             }};
 }

@@ -69,6 +69,7 @@ struct TestDesktop
     ScriptedFileChooser files;
     QVector<QStringList> printJobs;
     QString printerFailure;
+    bool realPrinter = false; // the desktop's default printer in the place of the recording one
 
     PlatformServices services();
 };
