@@ -14,6 +14,9 @@ constexpr std::array<char16_t, 32> HighControlRange = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+const QChar ByteOrderMark(0xFEFF);
+const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
+
 QString decodeWindows1252(const QByteArray& bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
@@ -100,7 +103,10 @@ QByteArray encode(const QString& text, Encoding* used)
     if (used) {
         *used = Encoding::Utf8;
     }
-    return text.toUtf8();
+    // Reading drops a byte-order mark at the start; a text that itself starts with U+FEFF keeps it
+    // by standing behind a mark of its own.
+    const QByteArray utf8 = text.toUtf8();
+    return text.startsWith(ByteOrderMark) ? Utf8ByteOrderMark + utf8 : utf8;
 }
 
 std::optional<char> windows1252Byte(char16_t c)

@@ -27,6 +27,9 @@ private slots:
             << QByteArray("\xCE\xA9mega \xC3\xA9") << "Ωmega é" << Utf8;
         QTest::newRow("Windows-1252 bytes that would read as UTF-8")
             << QByteArray("\xC3\x82\xC2\xA3!") << "Â£!" << Utf8;
+        QTest::newRow("text starting with U+FEFF keeps it behind a byte-order mark")
+            << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBFx") << QStringView(u"\uFEFFx").toString()
+            << Utf8;
     }
 
     void readAndWritten()
