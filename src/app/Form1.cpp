@@ -2,6 +2,7 @@
 
 #include "AppIcon.h"
 #include "Form2.h"
+#include "KeyboardShortcuts.h"
 #include "WindowLayout.h"
 #include "browse/StoreBrowsing.h"
 #include "data/ColumnSort.h"
@@ -78,6 +79,7 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
     setStatusBar(m_statusBar);
     buildTabs(client, hosts);
     connectPrintouts();
+    installKeyboardShortcuts();
 
     setMinimumSize(Twips::toPixels(WindowLayout::MinimumWidth),
                    Twips::toPixels(WindowLayout::MinimumHeight));
@@ -135,6 +137,7 @@ void Form1::buildTopBar(QWidget* client)
     m_address->setEditable(true);
     m_address->setInsertPolicy(QComboBox::NoInsert);
     m_address->setAccessibleName(tr("Web address"));
+    m_address->lineEdit()->setAccessibleName(m_address->accessibleName());
     Controls::place(m_address, {3000, 50, 4575, 315});
 
     m_goToAddress = Controls::pictureButton(client, QStringLiteral("Command22"), Kind::Go,
@@ -153,6 +156,7 @@ void Form1::buildTopBar(QWidget* client)
 void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)
 {
     m_tabs = new TabControl(QStringLiteral("SSTab1"), client);
+    m_tabs->setAccessibleName(tr("Stores and lists"));
     Controls::place(m_tabs, {120, 480, 12855, 7560});
 
     for (int store = 0; store < StoreCount; ++store) {
@@ -228,6 +232,22 @@ void Form1::connectPrintouts()
     connect(m_tradeWish->Command27, &QPushButton::clicked, this, [this] {
         m_printouts->printEntries(QStringLiteral("MY WISH LIST"), *m_tradeWish->List2);
     });
+}
+
+void Form1::installKeyboardShortcuts()
+{
+    KeyboardShortcuts::install({this,
+                                m_searchTerm,
+                                m_address,
+                                m_storeBrowsing,
+                                m_tabs,
+                                findChild<QAction*>(QStringLiteral("print")),
+                                findChild<QAction*>(QStringLiteral("helpp")),
+                                {{m_tracker->ListView1, m_tracker->Command6},
+                                 {m_priceCheck->ListView2, m_priceCheck->Command9},
+                                 {m_collection->ListView3, m_collection->Command3},
+                                 {m_tradeWish->List1, m_tradeWish->Command15},
+                                 {m_tradeWish->List2, m_tradeWish->Command23}}});
 }
 
 void Form1::closer_Click()

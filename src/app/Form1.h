@@ -81,6 +81,7 @@ private:
     void Form_Load();
     void Form_Resize();
     void connectPrintouts();
+    void installKeyboardShortcuts();
     // The program ends when its last window has closed: the main window, the help window and
     // the About box each count.
     void quitWhenNoWindowIsLeft();

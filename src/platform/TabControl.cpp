@@ -37,6 +37,17 @@ void TabControl::setCaption(int tab, const QString& caption)
     setTabText(tab, escapedAmpersands(caption));
 }
 
+void TabControl::selectAvailableTab(int step)
+{
+    for (int tab = currentIndex(), tried = 1; tried < count(); ++tried) {
+        tab = (tab + step + count()) % count();
+        if (isAvailable(tab)) {
+            setCurrentIndex(tab);
+            return;
+        }
+    }
+}
+
 int TabControl::pageTop(int topOnTab)
 {
     return std::max(0, topOnTab - TabStripHeight);

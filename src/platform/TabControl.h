@@ -18,6 +18,9 @@ public:
     void setCaption(int tab, const QString& caption);
     bool isAvailable(int tab) const { return isTabEnabled(tab); }
     void setAvailable(int tab, bool available) { setTabEnabled(tab, available); }
+    // Brings the next available tab in the direction of step (1 or -1) to the front, wrapping
+    // around at either end.
+    void selectAvailableTab(int step);
 
     // Places on a tab are measured from the top of the tab control, its tab strip included; this
     // gives the place on the tab's page, below the strip.

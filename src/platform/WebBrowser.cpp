@@ -1,5 +1,6 @@
 #include "WebBrowser.h"
 
+#include <QChildEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextDocument>
@@ -37,6 +38,16 @@ WebBrowser::WebBrowser(const QString& name, int index, QWebEngineProfile* profil
 }
 
 WebBrowser::~WebBrowser() = default;
+
+void WebBrowser::childEvent(QChildEvent* event)
+{
+    QWebEngineView::childEvent(event);
+    // The engine draws the page in a widget of its own, made when the first page shows; it takes
+    // the keyboard focus, so a screen reader names it.
+    if (event->polished() && event->child()->isWidgetType()) {
+        static_cast<QWidget*>(event->child())->setAccessibleName(accessibleName());
+    }
+}
 
 void WebBrowser::Navigate(const QString& address)
 {

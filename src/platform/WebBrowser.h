@@ -39,6 +39,9 @@ signals:
     void StatusTextChange(int index, const QString& text);
     void ProgressChange(int index, int progress, int progressMax);
 
+protected:
+    void childEvent(QChildEvent* event) override;
+
 private:
     void reportLoading(const QWebEngineLoadingInfo& info);
 

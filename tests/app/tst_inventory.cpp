@@ -154,6 +154,7 @@ private slots:
             QCOMPARE(label->buddy(), widget);
             QCOMPARE(widget->accessibleName(), label->text());
         } else if (auto* list = qobject_cast<ListView*>(object)) {
+            QCOMPARE(list->accessibleName(), m_window.SSTab1()->caption(tab));
             QStringList columns;
             for (const ListColumn& column : list->rows().columns()) {
                 columns << column.heading + ':' + QString::number(column.widthTwips);
@@ -172,6 +173,50 @@ private slots:
         } else {
             QVERIFY2(detail.isEmpty(), control.detail);
         }
+    }
+
+    // Tab moves through the top bar, the tab strip and the tab's controls as they stand on the
+    // screen, then back to the start; a store page keeps Tab for its own links.
+    void tabOrderFollowsTheScreen_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("controls");
+        const auto row = [](int tab, const char* controls) {
+            QTest::addRow("tab %d", tab) << tab << QString::fromLatin1(controls);
+        };
+        row(0, "WebBrowser1_0");
+        row(5, "ListView1 Command5 Command6 Command7");
+        row(6, "ListView2 Text7 Text8 Text9 Text10 Text15 Text16 Text17 Command8 Command9 "
+               "Command24 Command10");
+        row(7, "Text2 Text3 Text4 Text5 Text6 Text13 Text14 Command29 Command2 Command3 Command4 "
+               "Command12 Command13 Text19 ListView3");
+        row(8, "List1 Text11 List2 Text12 Command14 Command15 Command25 Command26 Command20 "
+               "Command23 Command28 Command27");
+    }
+
+    void tabOrderFollowsTheScreen()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, controls);
+        m_window.show();
+        m_window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&m_window));
+        m_window.SSTab1()->setCurrentIndex(tab);
+        auto* start = m_window.findChild<QWidget*>("Command1");
+        start->setFocus();
+        QStringList visited;
+        do { // by the nearest name: a combo box's line edit or a browser's page count as theirs
+            visited << start->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            for (start = QApplication::focusWidget(); start->objectName().isEmpty();)
+                start = start->parentWidget();
+        } while (start->objectName() != "Command1" && !start->inherits("WebBrowser") &&
+                 visited.size() < 40);
+        if (start->inherits("WebBrowser"))
+            visited << start->objectName();
+        QCOMPARE(visited.join(' '), "Command1 Command16 Command17 Command18 Command19 Combo1 "
+                                    "Command22 Text1 Command21 Command11 qt_tabwidget_tabbar " +
+                                        controls);
     }
 };
 

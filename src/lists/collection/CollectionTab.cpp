@@ -47,7 +47,7 @@ QVector<ListColumn> CollectionTab::Columns()
 CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, DataFiles& files,
                              QWidget* parent)
     : QWidget(parent)
-    , ListView3(new ListView(QStringLiteral("ListView3"), Columns(), this))
+    , ListView3(new ListView(QStringLiteral("ListView3"), Columns()))
     , Frame1(Controls::frame(this, QStringLiteral("Frame1"),
                              TabControl::pagePlace({120, 360, 2655, 6495})))
     , Picture1(new PictureBox(QStringLiteral("Picture1"), this))
@@ -56,12 +56,14 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
     , m_messages(messages)
     , m_files(files)
 {
-    ListView3->setAccessibleName(tr("Card collection"));
+    ListView3->setAccessibleName(tr("My Collection"));
     paintCollectionColours(ListView3);
     Controls::place(ListView3, TabControl::pagePlace({3000, 480, 8655, 3015}));
     connect(ListView3, &ListView::DblClick, this, &CollectionTab::ListView3_DblClick);
 
     buildEntryPanel();
+    // Placed after the panel, which stands left of it, so that the keyboard reaches it last.
+    ListView3->setParent(this);
 
     Picture1->setAccessibleName(tr("Card picture"));
     Controls::place(Picture1, TabControl::pagePlace({6240, 3600, 2775, 3495}));

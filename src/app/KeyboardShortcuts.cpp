@@ -1,0 +1,57 @@
+#include "KeyboardShortcuts.h"
+
+#include "browse/StoreBrowsing.h"
+#include "platform/TabControl.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QShortcut>
+
+namespace KeyboardShortcuts {
+
+namespace {
+
+void focusAndSelect(QLineEdit* box)
+{
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->selectAll();
+}
+
+} // namespace
+
+void install(const Targets& targets)
+{
+    targets.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    targets.helpPage->setShortcut(QKeySequence(Qt::Key_F1));
+
+    QWidget* window = targets.window;
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), window,
+                  [box = targets.searchBox] { focusAndSelect(box); });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), window,
+                  [box = targets.addressBox] { focusAndSelect(box->lineEdit()); });
+
+    StoreBrowsing* stores = targets.stores;
+    // They do nothing while no store tab is in front, as the buttons do.
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), window, stores,
+                  &StoreBrowsing::Command1_Click);
+    new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), window, stores,
+                  &StoreBrowsing::Command16_Click);
+    new QShortcut(QKeySequence(Qt::Key_Escape), window, stores, &StoreBrowsing::Command17_Click);
+    new QShortcut(QKeySequence(Qt::Key_F5), window, stores, &StoreBrowsing::Command18_Click);
+
+    TabControl* tabs = targets.tabs;
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), window,
+                  [tabs] { tabs->selectAvailableTab(1); });
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), window,
+                  [tabs] { tabs->selectAvailableTab(-1); });
+
+    for (const DeletableList& entry : targets.lists) {
+        new QShortcut(
+            QKeySequence(Qt::Key_Delete), entry.list,
+            [button = entry.deleteButton] { button->click(); }, Qt::WidgetShortcut);
+    }
+}
+
+} // namespace KeyboardShortcuts

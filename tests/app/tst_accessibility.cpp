@@ -1,0 +1,60 @@
+#include "TestMain.h"
+#include "TestWindow.h"
+#include "app/Form2.h"
+#include "app/frmAbout.h"
+#include "browse/StoreBrowsing.h"
+
+#include <QAccessible>
+
+// Where the widget sits, by object names, for the failure message.
+QString path(const QWidget* widget, const QWidget* window)
+{
+    QStringList names;
+    for (const QWidget* w = widget; w && w != window; w = w->parentWidget()) {
+        names.prepend(w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName());
+    }
+    return names.join('/');
+}
+
+// The visible controls a user can reach by keyboard or mouse that a screen reader could not name.
+QStringList unnamedControls(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+        const bool reachable =
+            widget->focusPolicy() != Qt::NoFocus ||
+            (control->actionInterface() && !control->actionInterface()->actionNames().isEmpty());
+        if (widget->isVisible() && reachable && control->text(QAccessible::Name).isEmpty()) {
+            unnamed << path(widget, window) + " (" + widget->metaObject()->className() + ")";
+        }
+    }
+    return unnamed;
+}
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_folder;
+
+private slots:
+    void everyReachableControlHasAName()
+    {
+        TestWindow window(m_folder.path(), 0);
+        window.form.storeBrowsing().OpenStoreTabs();
+        QStringList unnamed;
+        for (int tab = 0; tab < window.form.SSTab1()->count(); ++tab) {
+            window.form.SSTab1()->setCurrentIndex(tab);
+            unnamed << unnamedControls(&window.form);
+        }
+        window.form.helpp_Click();
+        unnamed << unnamedControls(window.form.helpWindow());
+        window.form.about_Click();
+        unnamed << unnamedControls(window.form.aboutBox());
+        unnamed.removeDuplicates();
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
+    }
+};
+
+VELLUMARK_TEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
