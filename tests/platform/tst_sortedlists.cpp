@@ -91,19 +91,6 @@ private slots:
         QVERIFY(!model.isSorted());
     }
 
-    void selectionFollowsItsRowThroughASort()
-    {
-        ListView list("ListView1", QVector<ListColumn>(2));
-        list.rows().setRows({{"Shivan", "a"}, {"Lotus", "b"}, {"Walk", "c"}, {"Ancestral", "d"}});
-        list.selectRow(1);
-        list.rows().sortBy(0, Qt::DescendingOrder);
-        QCOMPARE(list.selectedRow(), 2);
-        list.rows().appendRow({"Zendikar", "e"}); // at the top
-        QCOMPARE(list.selectedRow(), 3);
-        list.selectRow(7);
-        QCOMPARE(list.selectedRow(), -1);
-    }
-
     void listBoxRemovesAndSelects()
     {
         ListBox list("List1");

@@ -88,15 +88,13 @@ QString LocalWebServer::title(const QByteArray& path)
 
 QByteArray LocalWebServer::response(const QByteArray& path)
 {
-    const bool page = path.startsWith("/page/") || path.startsWith("/slow/");
-    const bool found = page || path == "/index.htm";
-    const QByteArray body = page ? QByteArray("<a href=\"") + LinkTarget +
-                                       "\" style=\"display:block;height:100vh\">Next</a>"
-                                 : "<p>" + title(path).toUtf8() + "</p>";
-    const QByteArray html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" +
-                            title(path).toHtmlEscaped().toUtf8() +
-                            "</title></head><body style=\"margin:0\">" + body + "</body></html>";
-    return QByteArray(found ? "HTTP/1.1 200 OK" : "HTTP/1.1 404 Not Found") +
+    const QByteArray link =
+        QByteArray("<a href=\"") + LinkTarget + "\" style=\"display:block;height:100vh\">Next</a>";
+    const QByteArray html =
+        "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" +
+        title(path).toHtmlEscaped().toUtf8() + "</title></head><body style=\"margin:0\">" +
+        (path.startsWith("/page/") || path.startsWith("/slow/") ? link : "") + "</body></html>";
+    return QByteArray(title(path) == "Not found" ? "HTTP/1.1 404 Not Found" : "HTTP/1.1 200 OK") +
            "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
            "Connection: close\r\nContent-Length: " +
            QByteArray::number(html.size()) + "\r\n\r\n" + html;

@@ -8,20 +8,26 @@
 #include <QStringList>
 #include <QVector>
 
-// Records every message instead of showing it.
+// Records every message instead of showing it; answers each question with the next of
+// yesNoAnswers (No when none is left).
 class RecordingMessageBox : public MessageBox
 {
 public:
     struct Shown
     {
-        QString title;
-        QString text;
+        QString title, text;
         Icon icon;
     };
 
-    void show(QWidget* parent, const QString& title, const QString& text, Icon icon) override;
-    // Records the question and answers with the next of yesNoAnswers (No when none is left).
-    bool askYesNo(QWidget* parent, const QString& title, const QString& text) override;
+    void show(QWidget*, const QString& title, const QString& text, Icon icon) override
+    {
+        shown.append({title, text, icon});
+    }
+    bool askYesNo(QWidget*, const QString&, const QString& text) override
+    {
+        questions.append(text);
+        return !yesNoAnswers.isEmpty() && yesNoAnswers.takeFirst();
+    }
 
     QVector<Shown> shown;
     QStringList questions;
@@ -32,14 +38,18 @@ public:
 class ScriptedFileChooser : public FileChooser
 {
 public:
-    QString chooseFileToOpen(QWidget* parent, const QString& startFile,
-                             const QString& filter) override;
-    QString chooseFileToSave(QWidget* parent, const QString& suggestedFile,
-                             const QString& filter) override;
+    QString chooseFileToOpen(QWidget*, const QString&, const QString& filter) override
+    {
+        ++timesShown;
+        filtersAsked.append(filter);
+        return nextAnswers.isEmpty() ? QString() : nextAnswers.takeFirst();
+    }
+    QString chooseFileToSave(QWidget*, const QString&, const QString&) override
+    {
+        return nextSaveAnswers.isEmpty() ? QString() : nextSaveAnswers.takeFirst();
+    }
 
-    QStringList nextAnswers;
-    QStringList nextSaveAnswers;
-    QStringList filtersAsked;
+    QStringList nextAnswers, nextSaveAnswers, filtersAsked;
     int timesShown = 0;
 };
 
