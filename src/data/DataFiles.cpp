@@ -10,6 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -55,6 +58,7 @@ bool DataFiles::WriteQuotedFile(const ListBox& list, const QString& fileName)
 
 QString DataFiles::readText(const QString& fileName)
 {
+    removeStagingLeftovers(savedPath(fileName));
     const QString filePath = path(fileName);
     const QFileInfo info(filePath);
     if (!info.exists() && !info.isSymLink()) {
@@ -65,6 +69,9 @@ QString DataFiles::readText(const QString& fileName)
     QByteArray bytes;
     if (info.isDir()) {
         reason = QStringLiteral("it is a folder, not a file");
+    } else if (info.exists() && !info.isFile()) {
+        // Opening a pipe would wait for a writer, and a device might never end.
+        reason = QStringLiteral("it is not an ordinary file");
     } else if (!file.open(QIODevice::ReadOnly)) {
         reason = file.errorString();
     } else {
@@ -143,21 +150,60 @@ bool DataFiles::keepUnreadOriginal(const QString& fileName, QString* error)
     return true;
 }
 
+// QSaveFile alone would leave "<file>.XXXXXX" behind when killed, a name a user's own copy may
+// have. Its work is staged under a name of ours instead and then renamed over the file.
 bool DataFiles::writeAtomically(const QString& fileName, const QByteArray& bytes, QString* error)
 {
-    std::unique_ptr<QSaveFile> file = m_saveFileFactory(path(fileName));
+    const QString target = savedPath(fileName);
+    removeStagingLeftovers(target);
+    const QString staging = target + StagingSuffix;
+    std::unique_ptr<QSaveFile> file = m_saveFileFactory(staging);
     if (!file->open(QIODevice::WriteOnly)) {
         *error = file->errorString();
         return false;
     }
-    if (file->write(bytes) != bytes.size()) {
-        *error = file->errorString();
-        file->cancelWriting();
-        return false;
+    if (QFileInfo::exists(target)) {
+        file->setPermissions(QFile::permissions(target));
+    }
+    // A write that stops short says nothing about why; the next one tells (a full disk, say).
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 part = file->write(bytes.constData() + written, bytes.size() - written);
+        if (part <= 0) {
+            *error = file->errorString();
+            file->cancelWriting();
+            return false;
+        }
+        written += part;
     }
     if (!file->commit()) {
         *error = file->errorString();
         return false;
     }
+    if (std::rename(QFile::encodeName(staging).constData(),
+                    QFile::encodeName(target).constData()) != 0) {
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(staging);
+        return false;
+    }
     return true;
+}
+
+// A data file may be a link to one kept elsewhere: that one is replaced, and the link stays.
+QString DataFiles::savedPath(const QString& fileName) const
+{
+    QFileInfo file(path(fileName));
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth) {
+        file.setFile(file.symLinkTarget());
+    }
+    return file.filePath();
+}
+
+void DataFiles::removeStagingLeftovers(const QString& filePath) const
+{
+    const QFileInfo file(filePath);
+    const QString pattern = file.fileName() + StagingSuffix + QLatin1Char('*');
+    for (const QFileInfo& leftover :
+         file.dir().entryInfoList({pattern}, QDir::Files | QDir::System | QDir::Hidden)) {
+        QFile::remove(leftover.filePath());
+    }
 }

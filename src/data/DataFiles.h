@@ -14,14 +14,19 @@ class QWidget;
 
 // The data files of one folder, read into the lists and written back from them.
 //
-// A save never rewrites a file in place: the new contents go to a temporary file beside it, which
+// A save never rewrites a file in place: the new contents go to a staging file beside it, which
 // replaces the old file only once it is complete and on disk. When that fails the old file stays
-// as it was and the user is told. A file that exists but could not be read is never overwritten
+// as it was and the user is told. A staging file left by a program that was killed mid-save is
+// removed at the next start or save; its name is the program's own, so no file of the user's
+// can be taken for one. A file that exists but could not be read is never overwritten
 // unread: before its list is first saved, the old file is kept under another name.
 class DataFiles
 {
 public:
     using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString& path)>;
+
+    // Until a save's new contents replace the file, they are kept under the file's name and this.
+    static constexpr const char* StagingSuffix = ".vellumark-save";
 
     DataFiles(const QString& folder, MessageBox& messages, QWidget* messageParent = nullptr);
     ~DataFiles();
@@ -52,6 +57,8 @@ private:
     bool save(const QString& fileName, const QByteArray& bytes);
     bool keepUnreadOriginal(const QString& fileName, QString* error);
     bool writeAtomically(const QString& fileName, const QByteArray& bytes, QString* error);
+    QString savedPath(const QString& fileName) const;
+    void removeStagingLeftovers(const QString& filePath) const;
     QString freeNameFor(const QString& fileName) const;
 
     QString m_folder;

@@ -1,8 +1,13 @@
+#include "CrashSaveList.h"
 #include "TestDoubles.h"
 #include "TestMain.h"
 #include "data/DataFiles.h"
+#include "lists/collection/CollectionTab.h"
 #include "platform/ListBox.h"
-#include "platform/ListView.h"
+
+#include <QPushButton>
+#include <csignal>
+#include <sys/mount.h>
 
 using Snapshot = QMap<QString, QByteArray>;
 
@@ -25,23 +30,32 @@ static Snapshot snapshot(const QString& folder)
     return entries;
 }
 
-// Fails as the running row of failedSaveLeavesOldFile asks.
+static QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "missing";
+}
+
+// A save layer that runs out of disk space, or finds a folder where it would put its file.
 struct FaultyFile : QSaveFile
 {
-    using QSaveFile::QSaveFile;
+    FaultyFile(const QString& path, const QString& fault)
+        : QSaveFile(path)
+        , fault(fault)
+    {
+    }
 
     qint64 writeData(const char* data, qint64 size) override
     {
-        const QByteArray fault = QTest::currentDataTag();
-        if (fault.endsWith("before the rename")) {
+        if (fault == "folder at rename") {
             QDir().mkpath(fileName());
+            return QSaveFile::writeData(data, size);
         }
-        if (fault.startsWith("disk full")) {
-            setErrorString("No space left on device");
-            return -1;
-        }
-        return QSaveFile::writeData(data, size);
+        setErrorString("No space left on device");
+        return -1;
     }
+
+    const QString fault;
 };
 
 class DataFilesTest : public QObject
@@ -85,6 +99,10 @@ private slots:
         QFETCH(QVector<QStringList>, rows);
         QFETCH(QByteArray, bytes);
         QVERIFY(bytes.isEmpty() || writeAll(path("file.dtt"), bytes));
+        // What a killed save leaves goes at the next start; a copy of the user's stays.
+        const QString staging = path("file.dtt") + DataFiles::StagingSuffix;
+        QVERIFY(writeAll(staging, "half") && writeAll(staging + ".AbCdEf", "half") &&
+                writeAll(path("file.dtt.backup"), "mine"));
         ListView list("", QVector<ListColumn>(columns));
         list.rows().appendRow({"left over"});
         files->ReadLineFile(list, "file.dtt");
@@ -93,16 +111,25 @@ private slots:
         QVERIFY(messages.shown.isEmpty());
         QFile::remove(path("file.dtt"));
         QVERIFY(files->WriteLineFile(list, "file.dtt"));
-        QCOMPARE(snapshot(root->path()), (Snapshot{{"file.dtt", bytes}}));
+        QCOMPARE(snapshot(root->path()),
+                 (Snapshot{{"file.dtt", bytes}, {"file.dtt.backup", "mine"}}));
     }
 
     void quotedFileWrittenAndReadBack()
     {
+        // The file is a link to one kept elsewhere: the link stays, and so do that one's rights.
+        const QString kept = path("synced/trade.dtt");
+        QVERIFY(QDir().mkpath(path("synced")) && writeAll(kept, "") &&
+                QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner) &&
+                QFile::link(kept, path("file3.dtt")));
+        const auto rights = QFile::permissions(kept);
         ListBox list("List1"), readBack("List1");
         list.entries().insertSorted(QStringList{"Zeta \"Z\"", "", "Two\r\nlines", "Alpha, Beta"});
         QVERIFY(files->WriteQuotedFile(list, "file3.dtt"));
-        QCOMPARE(snapshot(root->path()).value("file3.dtt"),
+        QCOMPARE(fileBytes(kept),
                  "\"\"\r\n\"Alpha, Beta\"\r\n\"Two\r\nlines\"\r\n\"Zeta \"\"Z\"\"\"\r\n");
+        QCOMPARE(QFileInfo(path("file3.dtt")).symLinkTarget(), kept);
+        QCOMPARE(QFile::permissions(kept), rights);
         files->ReadQuotedFile(readBack, "file3.dtt");
         QCOMPARE(readBack.entries().entries(), list.entries().entries());
     }
@@ -128,27 +155,108 @@ private slots:
 
     void failedSaveLeavesOldFile_data()
     {
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("disk full while writing") << "No space left on device";
-        QTest::newRow("folder appears before the rename") << QString();
-        QTest::newRow("folder in the file's place") << QString();
+        const QString full = "No space left on device";
+        QTest::newRow("injected: disk full while writing") << "disk full" << full;
+        QTest::newRow("disk full: a 64 KB tmpfs") << "tmpfs" << full;
+        QTest::newRow("folder moved away") << "moved"
+                                           << "No such file or directory";
+        QTest::newRow("a file in the place of the folder") << "file for folder"
+                                                           << "Not a directory";
+        QTest::newRow("folder in the file's place: the last rename fails") << "folder for file"
+                                                                           << "Is a directory";
+        QTest::newRow("injected: the save layer's rename fails") << "folder at rename"
+                                                                 << "";
     }
 
     void failedSaveLeavesOldFile()
     {
+        QFETCH(QString, fault);
         QFETCH(QString, reason);
-        const QByteArray fault = QTest::currentDataTag();
-        files.emplace(root->path() + '/', messages); // A trailing slash too gives one path.
-        const QString file = path("file5.dtt");
-        QVERIFY(fault.startsWith("disk") ? writeAll(file, "old\r\n") : QDir().mkpath(file));
+        const QString data = path("data"), file = data + "/file2.dtt";
+        QVERIFY(QDir().mkpath(data));
+        const bool tmpfs = fault == "tmpfs";
+        if (tmpfs && mount("tmpfs", qPrintable(data), "tmpfs", 0, "size=64k") != 0) {
+            QSKIP("Mounting a small tmpfs needs root or CAP_SYS_ADMIN.");
+        }
+        const auto unmount = qScopeGuard([&] {
+            if (tmpfs) {
+                umount2(qPrintable(data), MNT_DETACH);
+            }
+        });
+        QVERIFY(fault == "folder for file" ? QDir().mkpath(file + "/in")
+                                           : writeAll(file, "old\r\n"));
+        ScriptedFileChooser chooser;
+        DataFiles dataFiles(data + '/', messages); // A trailing slash too gives one path.
+        CollectionTab window(chooser, messages, dataFiles);
+        QVector<QStringList> rows; // more than the tmpfs holds
+        for (int i = 0; i < 2000; ++i) {
+            rows.append({"Serra Angel, foil #" + QString::number(i), "12", "1", "Alpha"});
+        }
+        window.ListView3->rows().setRows(rows);
+        rows = window.ListView3->rows().rows();
+        if (fault == "disk full" || fault == "folder at rename") {
+            dataFiles.setSaveFileFactory(
+                [&](const QString& p) { return std::make_unique<FaultyFile>(p, fault); });
+        }
+        if (fault == "moved" || fault == "file for folder") {
+            QVERIFY(QDir().rename(data, path("moved")));
+        }
+        QVERIFY(fault != "file for folder" || writeAll(data, "not a folder"));
         const Snapshot old = snapshot(root->path());
-        QVERIFY(!fault.endsWith("before the rename") || QDir().rmdir(file));
-        files->setSaveFileFactory([](const QString& p) { return std::make_unique<FaultyFile>(p); });
-        ListView list("", QVector<ListColumn>(2));
-        list.rows().setRows({{"New card, foil", "$2"}, {"Second"}});
-        QVERIFY(!files->WriteLineFile(list, "file5.dtt"));
+        window.Command13->click();
+        QVERIFY(fault != "folder at rename" || QDir().rmdir(file + DataFiles::StagingSuffix));
         QCOMPARE(snapshot(root->path()), old); // Also no temporary file left behind.
+        QCOMPARE(window.ListView3->rows().rows(), rows);
         QVERIFY2(message().contains(file) && message().contains(reason), qPrintable(message()));
+    }
+
+    // A save killed at any moment leaves the old or the new file whole, and nothing that stays.
+    void killedSaveLeavesOldOrNewFile()
+    {
+        QVector<QByteArray> complete;
+        qint64 saveMilliseconds = 1;
+        for (int variant : {0, 1}) {
+            ListView list("", QVector<ListColumn>(2));
+            fillCrashSaveList(list, variant);
+            QElapsedTimer save;
+            save.start();
+            QVERIFY(files->WriteLineFile(list, CrashSaveFile));
+            saveMilliseconds = std::max(saveMilliseconds, save.elapsed());
+            complete.append(fileBytes(path(CrashSaveFile)));
+        }
+        QProcess child;
+        child.start(CRASHSAVE_CHILD, {"-platform", "offscreen", root->path()});
+        const auto answer = [&child] {
+            while (!child.canReadLine() && child.waitForReadyRead(5000)) {
+            }
+            return child.readLine().trimmed();
+        };
+        const auto entries = [&] {
+            return QDir(root->path())
+                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System);
+        };
+        QRandomGenerator random(8);
+        QMap<QString, int> seen;
+        for (int round = 0; round < 50; ++round) {
+            child.write("save\n");
+            const int saver = answer().toInt();
+            QVERIFY2(saver > 0, qPrintable(child.errorString()));
+            QThread::msleep(random.bounded(3 * saveMilliseconds));
+            ::kill(saver, SIGKILL);
+            QCOMPARE(answer(), "killed"); // and not ended by a failed save
+            const QByteArray left = fileBytes(path(CrashSaveFile));
+            QVERIFY2(complete.contains(left), qPrintable(QString::number(left.size())));
+            ++seen[left == complete[0] ? "first" : "second"];
+            seen["leftovers"] += entries().size() - 1;
+            ListView nextStart("", QVector<ListColumn>(2));
+            files->ReadLineFile(nextStart, CrashSaveFile);
+            QCOMPARE(entries(), QStringList{CrashSaveFile});
+        }
+        child.closeWriteChannel();
+        QVERIFY(child.waitForFinished(5000));
+        qInfo() << "50 kills; a save takes" << saveMilliseconds << "ms; found" << seen;
     }
 };
 

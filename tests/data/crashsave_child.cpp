@@ -1,0 +1,37 @@
+#include "CrashSaveList.h"
+#include "TestDoubles.h"
+#include "data/DataFiles.h"
+
+#include <QApplication>
+#include <csignal>
+#include <cstdio>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// For each line read, forks a saver that saves the two lists into the folder given, one after the
+// other, until it is killed; says the saver's process id, then "killed" once it was, or "failed".
+// Forking spares the test a start-up for each of its many kills.
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    RecordingMessageBox messages;
+    DataFiles files(QCoreApplication::arguments().constLast(), messages);
+    ListView first("", QVector<ListColumn>(2)), second("", QVector<ListColumn>(2));
+    fillCrashSaveList(first, 0);
+    fillCrashSaveList(second, 1);
+    for (char line[16]; std::fgets(line, sizeof line, stdin);) {
+        const pid_t saver = fork();
+        if (saver == 0) {
+            for (int save = 0; files.WriteLineFile(save % 2 ? second : first, CrashSaveFile);) {
+                ++save;
+            }
+            _exit(1);
+        }
+        std::printf("%d\n", int(saver));
+        std::fflush(stdout);
+        int status = 0;
+        waitpid(saver, &status, 0);
+        std::puts(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL ? "killed" : "failed");
+        std::fflush(stdout);
+    }
+}
