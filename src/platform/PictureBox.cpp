@@ -1,17 +1,21 @@
 #include "PictureBox.h"
 
+#include <QFileInfo>
 #include <QPainter>
 
-PictureBox::PictureBox(const QString& name, QWidget* parent)
+PictureBox::PictureBox(const QString& name, const QString& emptyName, QWidget* parent)
     : QWidget(parent)
+    , m_emptyName(emptyName)
 {
     setObjectName(name);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(m_emptyName);
 }
 
-void PictureBox::setPicture(const QImage& picture)
+void PictureBox::setPicture(const QImage& picture, const QString& file)
 {
     m_picture = picture;
+    setAccessibleName(picture.isNull() ? m_emptyName : QFileInfo(file).fileName());
     update();
 }
 

@@ -4,21 +4,23 @@
 #include <QWidget>
 
 // Shows one picture at its own size from the top-left corner, cut off where it does not fit,
-// never scaled; or nothing.
+// never scaled; or nothing. A screen reader names it after the file shown, or with emptyName.
 class PictureBox : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit PictureBox(const QString& name, QWidget* parent = nullptr);
+    PictureBox(const QString& name, const QString& emptyName, QWidget* parent = nullptr);
 
     const QImage& picture() const { return m_picture; }
-    void setPicture(const QImage& picture);
-    void clear() { setPicture(QImage()); }
+    // The picture read from file.
+    void setPicture(const QImage& picture, const QString& file);
+    void clear() { setPicture(QImage(), QString()); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QImage m_picture;
+    QString m_emptyName;
 };

@@ -3,6 +3,7 @@
 #include "app/Form2.h"
 #include "app/frmAbout.h"
 #include "browse/StoreBrowsing.h"
+#include "lists/collection/CollectionTab.h"
 
 #include <QAccessible>
 
@@ -53,6 +54,25 @@ private slots:
         unnamed << unnamedControls(window.form.aboutBox());
         unnamed.removeDuplicates();
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
+    }
+
+    void cardPictureIsNamedByItsFile()
+    {
+        TestWindow window(m_folder.path(), Form1::CollectionTabIndex);
+        const auto spoken = [&] {
+            QWidget* picture = window.find<QWidget>("Picture1");
+            return QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name);
+        };
+        QCOMPARE(spoken(), "No card picture");
+        const QString file = m_folder.filePath("Black Lotus.png");
+        QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(file));
+        window.desktop.files.nextAnswers = QStringList{file};
+        window.click("Command29");
+        QCOMPARE(spoken(), "Black Lotus.png");
+        window.form.collectionTab()->ListView3->rows().appendRow({"a card without a picture"});
+        window.form.collectionTab()->ListView3->selectRow(0);
+        window.form.collectionTab()->ListView3_DblClick();
+        QCOMPARE(spoken(), "No card picture");
     }
 };
 

@@ -50,7 +50,7 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
     , ListView3(new ListView(QStringLiteral("ListView3"), Columns()))
     , Frame1(Controls::frame(this, QStringLiteral("Frame1"),
                              TabControl::pagePlace({120, 360, 2655, 6495})))
-    , Picture1(new PictureBox(QStringLiteral("Picture1"), this))
+    , Picture1(new PictureBox(QStringLiteral("Picture1"), tr("No card picture"), this))
     , Text18(new QLineEdit(this))
     , CommonDialog1(new CommonDialog(QStringLiteral("CommonDialog1"), fileChooser, this))
     , m_messages(messages)
@@ -65,7 +65,6 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
     // Placed after the panel, which stands left of it, so that the keyboard reaches it last.
     ListView3->setParent(this);
 
-    Picture1->setAccessibleName(tr("Card picture"));
     Controls::place(Picture1, TabControl::pagePlace({6240, 3600, 2775, 3495}));
     Text18->setObjectName(QStringLiteral("Text18"));
     Text18->setAccessibleName(tr("Picture file"));
@@ -179,7 +178,7 @@ void CollectionTab::Command29_Click()
                         MessageBox::Icon::Warning);
         return;
     }
-    Picture1->setPicture(picture);
+    Picture1->setPicture(picture, fileName);
     Text18->setText(fileName);
 }
 
@@ -199,6 +198,6 @@ void CollectionTab::ListView3_DblClick()
     }
     const QImage picture = PictureLoader::load(picturePath);
     if (!picture.isNull()) {
-        Picture1->setPicture(picture);
+        Picture1->setPicture(picture, picturePath);
     }
 }
