@@ -1,5 +1,7 @@
 #include "ListBox.h"
 
+#include "ShownText.h"
+
 #include <algorithm>
 
 namespace {
@@ -27,9 +29,9 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const
     }
     switch (role) {
     case Qt::DisplayRole:
-        return oneLine(m_entries.at(index.row()));
+        return oneLine(ShownText::of(m_entries.at(index.row())));
     case Qt::ToolTipRole:
-        return m_entries.at(index.row());
+        return ShownText::of(m_entries.at(index.row()));
     default:
         return {};
     }
