@@ -1,3 +1,4 @@
+#include "app/AppIcon.h"
 #include "app/Form1.h"
 #include "data/DataFolder.h"
 #include "platform/CommonDialog.h"
@@ -14,6 +15,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumark"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vellumark"));
+    // Ties the windows to the menu entry (Wayland's app id) and gives every window the icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));
+    QApplication::setWindowIcon(AppIcon::icon());
 
     DesktopMessageBox messageBox;
     DesktopFileChooser fileChooser;

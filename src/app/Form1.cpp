@@ -7,6 +7,7 @@
 #include "browse/StoreBrowsing.h"
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
+#include "data/InstallLayout.h"
 #include "frmAbout.h"
 #include "lists/collection/CollectionTab.h"
 #include "lists/pricecheck/PriceCheckTab.h"
@@ -25,7 +26,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -151,6 +151,9 @@ void Form1::buildTopBar(QWidget* client)
                                 {9840, 0, 855, 375});
     m_track = Controls::button(client, QStringLiteral("Command11"), tr("eBay TRACK"), QString(),
                                {10680, 0, 1095, 375});
+    // The last control of the bar: in a wider font than its design size allows it grows to the
+    // right rather than cut its caption.
+    m_track->resize(std::max(m_track->width(), m_track->sizeHint().width()), m_track->height());
 }
 
 void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)

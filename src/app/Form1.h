@@ -50,7 +50,7 @@ public:
           const QString& helpPage = installedHelpPage());
     ~Form1() override;
 
-    // help.htm beside the program.
+    // help.htm beside the program, or in the shared files of an installed one.
     static QString installedHelpPage();
 
     TabControl* SSTab1() const { return m_tabs; }

@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "InstallLayout.h"
+
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -18,7 +20,7 @@ namespace DataFolder {
 
 QString choose(const QString& programFolder)
 {
-    if (canWriteIn(programFolder)) {
+    if (!InstallLayout::isInstalled(programFolder) && canWriteIn(programFolder)) {
         return programFolder;
     }
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
