@@ -151,9 +151,6 @@ void Form1::buildTopBar(QWidget* client)
                                 {9840, 0, 855, 375});
     m_track = Controls::button(client, QStringLiteral("Command11"), tr("eBay TRACK"), QString(),
                                {10680, 0, 1095, 375});
-    // The last control of the bar: in a wider font than its design size allows it grows to the
-    // right rather than cut its caption.
-    m_track->resize(std::max(m_track->width(), m_track->sizeHint().width()), m_track->height());
 }
 
 void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)
@@ -222,7 +219,7 @@ void Form1::Form_Load()
 
 QString Form1::installedHelpPage()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help.htm"));
+    return InstallLayout::helpPage(QCoreApplication::applicationDirPath());
 }
 
 void Form1::connectPrintouts()
