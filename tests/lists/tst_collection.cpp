@@ -60,6 +60,23 @@ private slots:
         writeFile(picture("bad-text"), "Serra Angel, Alpha\r\n");
         writeFile(picture("bad-huge"), QByteArray::fromHex("474946383961 50c350c3000000 2c00000000 "
                                                            "50c350c3000202440100 3b"));
+        // Qt decodes these cut-off files in part and calls that a success.
+        const QByteArray gif = QByteArray::fromHex("474946383961 01000100800000 000000ffffff "
+                                                   "2c00000000010001000002024401 003b");
+        writeFile(picture("ok.gif"), gif);
+        writeFile(picture("bad-gif"), gif.chopped(3));
+        for (const char* format : {"jpg", "bmp"}) {
+            const QString good = picture(QString("ok.") + format), bad = picture("bad-") + format;
+            QVERIFY(pattern(300, 300).save(good) && QFile::copy(good, bad) &&
+                    QFile::resize(bad, QFileInfo(good).size() * 2 / 3));
+            QVERIFY(!QImage(bad).isNull());
+        }
+        QVERIFY(!QImage(picture("bad-gif")).isNull());
+        QFile trailed(picture("ok.jpg")); // as a phone's motion photo, with more after the end
+        QVERIFY(trailed.open(QIODevice::Append) && trailed.write(QByteArray(99, '\xD9')) == 99);
+        trailed.close();
+        writeFile(picture("bad-empty"), "");
+        QVERIFY(QDir().mkdir(picture("bad-folder")));
         QCOMPARE(QImageReader(picture("bad-half")).size(), QSize(900, 900)); // header intact
         QCOMPARE(QImageReader(picture("bad-huge")).size(), QSize(50000, 50000));
     }
@@ -105,9 +122,16 @@ private slots:
             "a.png", four);
         row("double-click, no path", four, "choose c.png;double-click 2", none + "@c.png", "",
             four);
-        for (const char* bad : {"bad-text", "bad-half", "bad-huge"})
-            row(bad, "", QString("choose a.png;choose %1;ADD ALL").arg(bad), none, "a.png",
-                none + '|');
+        row("JPEG, BMP and GIF", "", "choose ok.jpg;choose ok.bmp;choose ok.gif", none + "@ok.gif",
+            "ok.gif", "");
+        // A file that cannot be shown leaves the earlier picture, by ADD PICTURE or double-click.
+        for (const QString bad : {"text", "half", "huge", "jpg", "bmp", "gif", "empty", "folder"}) {
+            row(qPrintable("ADD PICTURE: " + bad), "",
+                "choose a.png;choose bad-" + bad + ";ADD ALL", none, "a.png", none + '|');
+            const QString rows = "Good|1||||RARE|||@a.png|Bad|2||||RARE|||@bad-" + bad + '|';
+            row(qPrintable("double-click: " + bad), rows, "double-click 0;double-click 1", none,
+                "a.png", rows);
+        }
     }
 
     void sequences()
