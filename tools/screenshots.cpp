@@ -1,5 +1,6 @@
-// Takes a screenshot of every tab of the main window, of the help window and of the About box,
-// as a person sees them on the screen. Run through tools/screenshots, under Xvfb.
+// Takes screenshots of the main window as it opens (main-window.png, the window alone), of every
+// tab, of the help window and of the About box, as a person sees them on the screen. Run through
+// tools/screenshots, under Xvfb.
 //   vellumark-screenshots <data folder> <output folder>
 
 #include "app/Form1.h"
@@ -17,10 +18,13 @@
 
 namespace {
 
-void saveScreen(const QString& folder, const QString& name)
+// The whole screen, or only the given part of it.
+void saveScreen(const QString& folder, const QString& name, const QRect& part = QRect(0, 0, -1, -1))
 {
     QTest::qWait(1500);
-    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(folder).filePath(name + ".png"));
+    QGuiApplication::primaryScreen()
+        ->grabWindow(0, part.x(), part.y(), part.width(), part.height())
+        .save(QDir(folder).filePath(name + ".png"));
 }
 
 } // namespace
@@ -42,6 +46,7 @@ int main(int argc, char* argv[])
     Form1 window(QString::fromLocal8Bit(argv[1]), services);
     window.move(0, 0);
     window.show();
+    saveScreen(output, QStringLiteral("main-window"), window.frameGeometry());
     for (int tab = 0; tab < window.SSTab1()->count(); ++tab) {
         window.SSTab1()->setCurrentIndex(tab);
         saveScreen(output, QStringLiteral("tab%1").arg(tab));

@@ -34,6 +34,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QWebEngineProfile>
+#include <algorithm>
 
 namespace {
 
@@ -151,6 +152,9 @@ void Form1::buildTopBar(QWidget* client)
                                 {9840, 0, 855, 375});
     m_track = Controls::button(client, QStringLiteral("Command11"), tr("eBay TRACK"), QString(),
                                {10680, 0, 1095, 375});
+    // The last control of the bar: in a wider font than its design size allows it grows to the
+    // right rather than cut its caption.
+    m_track->resize(std::max(m_track->width(), m_track->sizeHint().width()), m_track->height());
 }
 
 void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)

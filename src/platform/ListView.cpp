@@ -79,6 +79,8 @@ ListView::ListView(const QString& name, QVector<ListColumn> columns, QWidget* pa
     heading->setSectionsClickable(true);
     heading->setSectionsMovable(false);
     heading->setMinimumSectionSize(1);
+    // A heading wider than its column keeps its start readable, as report lists show it.
+    heading->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     const QVector<ListColumn>& defined = m_model->columns();
     for (int column = 0; column < defined.size(); ++column) {
         heading->resizeSection(column, Twips::toPixels(defined.at(column).widthTwips));
