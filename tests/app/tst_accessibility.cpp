@@ -7,28 +7,18 @@
 
 #include <QAccessible>
 
-// Where the widget sits, by object names, for the failure message.
-QString path(const QWidget* widget, const QWidget* window)
-{
-    QStringList names;
-    for (const QWidget* w = widget; w && w != window; w = w->parentWidget()) {
-        names.prepend(w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName());
-    }
-    return names.join('/');
-}
-
-// The visible controls a user can reach by keyboard or mouse that a screen reader could not name.
+// The visible controls a user can reach by keyboard or mouse that a screen reader cannot name.
 QStringList unnamedControls(QWidget* window)
 {
     QStringList unnamed;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
+        const QAccessibleActionInterface* actions = control->actionInterface();
         const bool reachable =
-            widget->focusPolicy() != Qt::NoFocus ||
-            (control->actionInterface() && !control->actionInterface()->actionNames().isEmpty());
-        if (widget->isVisible() && reachable && control->text(QAccessible::Name).isEmpty()) {
-            unnamed << path(widget, window) + " (" + widget->metaObject()->className() + ")";
-        }
+            widget->focusPolicy() != Qt::NoFocus || (actions && !actions->actionNames().isEmpty());
+        if (widget->isVisible() && reachable && control->text(QAccessible::Name).isEmpty())
+            unnamed << widget->parentWidget()->objectName() + " > " +
+                           widget->metaObject()->className() + " " + widget->objectName();
     }
     return unnamed;
 }

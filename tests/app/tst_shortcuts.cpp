@@ -1,16 +1,13 @@
 #include "TestMain.h"
 #include "TestWindow.h"
-#include "app/Form2.h"
 #include "browse/StoreBrowsing.h"
 
 #include <QComboBox>
 #include <QPrintDialog>
-#include <QWebEnginePage>
 
 constexpr int StoreTab = 0;
-constexpr int ListTab = Form1::CollectionTabIndex;
 
-// Each key is pressed on the focused widget of the window, as a user presses it.
+// Each key is pressed on the focused widget of the real window, as a user presses it.
 class ShortcutsTest : public QObject
 {
     Q_OBJECT
@@ -21,19 +18,13 @@ class ShortcutsTest : public QObject
 
     Form1& form() { return m_window->form; }
     WebBrowser* browser() { return form().WebBrowser1(0); }
-    void press(int key, int modifiers = 0)
+    void focus(const QString& control) { m_window->find<QWidget>(control)->setFocus(); }
+    void press(const QString& keys) // Shift+Tab comes as Backtab, as from the X server
     {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
-                        Qt::KeyboardModifiers(modifiers));
-    }
-    // The named control that has the keyboard focus (a browser's page or a combo box's line edit
-    // stand for their owner).
-    QString focused()
-    {
-        QWidget* widget = QApplication::focusWidget();
-        while (widget && widget->objectName().isEmpty())
-            widget = widget->parentWidget();
-        return widget ? widget->objectName() : QString();
+        const QKeyCombination key = QKeySequence(keys)[0];
+        const bool back = key.key() == Qt::Key_Tab && keys.contains("Shift");
+        QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : key.key(),
+                        key.keyboardModifiers());
     }
 
 private slots:
@@ -52,7 +43,6 @@ private slots:
         form().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form()));
         QVERIFY(m_server.showsPage(browser(), "/index.htm"));
-        browser()->setFocus();
         m_printDialogs.clear();
     }
 
@@ -61,46 +51,40 @@ private slots:
     // Back, Forward, Refresh and Stop act on the store tab's browser, and on nothing elsewhere.
     void browserKeys_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expectedPage"); // on the store tab
-        QTest::addColumn<QByteArray>("expectedRequest");
-        QTest::newRow("Alt+Left") << int(Qt::Key_Left) << int(Qt::AltModifier) << "/page/one"
-                                  << QByteArray();
-        QTest::newRow("Alt+Right")
-            << int(Qt::Key_Right) << int(Qt::AltModifier) << "/page/three" << QByteArray();
-        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << "/page/two" << QByteArray("/page/two");
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << 0 << "/page/two" << QByteArray();
+        for (const char* row :
+             {"Alt+Left /page/one", "Alt+Right /page/three", "F5 /page/two", "Esc /page/two"})
+            QTest::newRow(row) << QString(row).section(' ', 0, 0) << QString(row).section(' ', 1);
     }
 
     void browserKeys()
     {
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
+        QFETCH(QString, keys);
         QFETCH(QString, expectedPage);
-        QFETCH(QByteArray, expectedRequest);
-        for (const int tab : {ListTab, StoreTab}) {
+        for (const int tab : {int(Form1::CollectionTabIndex), StoreTab}) {
             for (const QString page : {"/page/one", "/page/two", "/page/three", "back"}) {
                 page == "back" ? browser()->back() : browser()->Navigate(m_server.url(page));
                 QVERIFY(m_server.showsPage(browser(), page == "back" ? "/page/two" : page));
             }
-            if (key == Qt::Key_Escape) { // something to stop
-                browser()->Navigate(m_server.url("/slow/stopped"));
-                QTRY_VERIFY(m_server.pageTargets().contains("/slow/stopped"));
+            const QString loading = keys == "Esc" ? "/slow/stopped" : "/page/two";
+            if (keys == "Esc") {
+                browser()->Navigate(m_server.url(loading));
+                QTRY_VERIFY(m_server.pageTargets().contains(loading.toLatin1()));
             }
             form().SSTab1()->setCurrentIndex(tab);
-            tab == StoreTab ? browser()->setFocus()
-                            : m_window->find<QWidget>("ListView3")->setFocus();
+            focus(tab == StoreTab ? "WebBrowser1_0" : "ListView3");
             QVERIFY(m_server.settle(browser()));
             m_server.clearRequests();
-            press(key, modifiers);
+            press(keys);
             QVERIFY(m_server.settle(browser()));
-            const bool acts = tab == StoreTab;
-            QVERIFY(m_server.showsPage(browser(), acts                    ? expectedPage
-                                                  : key == Qt::Key_Escape ? "/slow/stopped"
-                                                                          : "/page/two"));
-            QCOMPARE(m_server.pageTargets().contains(expectedRequest),
-                     acts && !expectedRequest.isEmpty());
+            QVERIFY(m_server.showsPage(browser(), tab == StoreTab ? expectedPage : loading));
+            // Back and Forward may take the page from the browser's cache; Refresh never does.
+            const QList<QByteArray> asked = m_server.pageTargets();
+            QVERIFY2(tab == StoreTab ? asked.count(expectedPage.toLatin1()) == asked.size() &&
+                                           (keys != "F5" || asked.size() == 1)
+                                     : asked.isEmpty(),
+                     asked.join(' '));
             QCOMPARE(form().SSTab1()->currentIndex(), tab);
         }
     }
@@ -109,53 +93,37 @@ private slots:
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<bool>("storeTabsOpen");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("expected"); // the control then focused and selected, or a tab
-        const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-        for (const int tab : {StoreTab, ListTab}) {
-            const QByteArray on = tab == StoreTab ? "store tab" : "list tab";
-            QTest::newRow("Ctrl+F, " + on)
-                << tab << false << int(Qt::Key_F) << int(Qt::ControlModifier) << "Text1";
-            QTest::newRow("Ctrl+L, " + on)
-                << tab << false << int(Qt::Key_L) << int(Qt::ControlModifier) << "Combo1";
-            QTest::newRow("Ctrl+P, " + on)
-                << tab << false << int(Qt::Key_P) << int(Qt::ControlModifier) << "print";
-            QTest::newRow("F1, " + on) << tab << false << int(Qt::Key_F1) << 0 << "help";
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("expected"); // the box focused with its text selected, or a tab
+        // Keys, tab, store tabs, expected.
+        for (const char* row :
+             {"Ctrl+F 0 closed Text1", "Ctrl+F 7 closed Text1", "Ctrl+L 0 closed Combo1",
+              "Ctrl+L 7 closed Combo1", "Ctrl+P 0 closed print", "Ctrl+P 7 closed print",
+              "F1 0 closed help", "F1 7 closed help", "Ctrl+Tab 0 closed 5", "Ctrl+Tab 0 open 1",
+              "Ctrl+Tab 8 closed 0", "Ctrl+Shift+Tab 0 open 8", "Ctrl+Shift+Tab 5 closed 0",
+              "Ctrl+Shift+Tab 7 closed 6"}) {
+            const QStringList words = QString(row).split(' ');
+            QTest::newRow(row) << words[1].toInt() << (words[2] == "open") << words[0] << words[3];
         }
-        const auto tabRow = [&](const char* name, int tab, bool open, bool back, int expected) {
-            QTest::newRow(name) << tab << open << int(back ? Qt::Key_Backtab : Qt::Key_Tab)
-                                << int(back ? ctrlShift : Qt::ControlModifier)
-                                << QString::number(expected);
-        };
-        tabRow("Ctrl+Tab, store tabs closed", StoreTab, false, false, 5);
-        tabRow("Ctrl+Tab, store tabs open", StoreTab, true, false, 1);
-        tabRow("Ctrl+Tab, last tab", 8, false, false, 0);
-        tabRow("Ctrl+Shift+Tab, first tab", StoreTab, true, true, 8);
-        tabRow("Ctrl+Shift+Tab, store tabs closed", 5, false, true, 0);
-        tabRow("Ctrl+Shift+Tab, list tab", ListTab, false, true, 6);
     }
 
     void windowKeys()
     {
         QFETCH(int, tab);
         QFETCH(bool, storeTabsOpen);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
+        QFETCH(QString, keys);
         QFETCH(QString, expected);
         if (storeTabsOpen)
             form().storeBrowsing().OpenStoreTabs();
         form().SSTab1()->setCurrentIndex(tab);
         auto* combo1 = m_window->find<QComboBox>("Combo1");
         combo1->setEditText("http://typed.example/");
-        m_window->find<QWidget>(tab == StoreTab ? "WebBrowser1_0" : "Text2")->setFocus();
-        QVERIFY(!form().helpWindow());
-        press(key, modifiers);
-
+        focus(tab == StoreTab ? "WebBrowser1_0" : "Text2");
+        press(keys);
         if (expected == "Text1" || expected == "Combo1") {
-            QCOMPARE(focused(), expected);
-            const QLineEdit* box =
-                expected == "Text1" ? m_window->find<QLineEdit>("Text1") : combo1->lineEdit();
+            QCOMPARE(QApplication::focusWidget(), m_window->find<QWidget>(expected));
+            const auto* box =
+                expected == "Text1" ? m_window->find<QLineEdit>(expected) : combo1->lineEdit();
             QCOMPARE(box->selectedText(),
                      expected == "Text1" ? "SEARCH NOW!" : "http://typed.example/");
         } else if (expected == "print") { // as File, Print: the store page's print dialog
@@ -171,50 +139,43 @@ private slots:
     // Delete on a focused list is that list's DELETE; elsewhere it leaves the lists alone.
     void deleteKey_data()
     {
-        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("focused");
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QStringList>("expected"); // the first cell or entry of each list, in order
-        const QStringList untouched{"a", "a", "a", "a", "a"};
-        QTest::newRow("tracker") << "ListView1" << 5 << QStringList{"b", "a", "a", "a", "a"};
-        QTest::newRow("price check") << "ListView2" << 6 << QStringList{"a", "b", "a", "a", "a"};
-        QTest::newRow("collection") << "ListView3" << 7 << QStringList{"a", "a", "b", "a", "a"};
-        QTest::newRow("trade") << "List1" << 8 << QStringList{"a", "a", "a", "b", "a"};
-        QTest::newRow("wish") << "List2" << 8 << QStringList{"a", "a", "a", "a", "b"};
-        QTest::newRow("collection entry box") << "Text2" << 7 << untouched;
-        QTest::newRow("store page") << "WebBrowser1_0" << StoreTab << untouched;
+        QTest::addColumn<QString>("expected"); // the first cell or entry of each list, in order
+        QTest::newRow("tracker") << "ListView1" << 5 << "b a a a a";
+        QTest::newRow("price check") << "ListView2" << 6 << "a b a a a";
+        QTest::newRow("collection") << "ListView3" << 7 << "a a b a a";
+        QTest::newRow("trade") << "List1" << 8 << "a a a b a";
+        QTest::newRow("wish") << "List2" << 8 << "a a a a b";
+        QTest::newRow("collection entry box") << "Text2" << 7 << "a a a a a";
+        QTest::newRow("store page") << "WebBrowser1_0" << StoreTab << "a a a a a";
     }
 
     void deleteKey()
     {
-        QFETCH(QString, focus);
+        QFETCH(QString, focused);
         QFETCH(int, tab);
-        QFETCH(QStringList, expected);
+        QFETCH(QString, expected);
         const QStringList lists{"ListView1", "ListView2", "ListView3", "List1", "List2"};
         for (const QString& name : lists) {
-            if (auto* list = m_window->find<ListView>(name)) {
-                QStringList row(list->columnCount(), "");
-                for (const QString first : {"a", "b"})
-                    list->rows().appendRow((row.first() = first, row));
-                list->selectRow(0);
-            } else {
-                auto* box = m_window->find<ListBox>(name);
-                box->AddItem("a");
-                box->AddItem("b");
-                box->selectIndex(0);
-            }
+            auto* list = m_window->find<ListView>(name);
+            auto* box = m_window->find<ListBox>(name);
+            for (const QString first : {"a", "b"})
+                list ? list->rows().appendRow({first}) : box->AddItem(first);
+            list ? list->selectRow(0) : box->selectIndex(0);
         }
         form().SSTab1()->setCurrentIndex(tab);
-        m_window->find<QWidget>(focus)->setFocus();
-        press(Qt::Key_Delete);
+        focus(focused);
+        press("Del");
         QStringList firsts;
         for (const QString& name : lists) {
             auto* list = m_window->find<ListView>(name);
             firsts << (list ? list->cellText(0, 0) : m_window->entries(name).first());
         }
-        QCOMPARE(firsts, expected);
+        QCOMPARE(firsts.join(' '), expected);
         // The tracker's DELETE also saves the list.
         QCOMPARE(fileBytes(m_folder->filePath("file.dtt")),
-                 focus == "ListView1" ? crlf({"b", ""}) : QByteArray("missing"));
+                 focused == "ListView1" ? crlf({"b", ""}) : QByteArray("missing"));
     }
 };
 
