@@ -240,18 +240,19 @@ void Form1::connectPrintouts()
 
 void Form1::installKeyboardShortcuts()
 {
-    KeyboardShortcuts::install({this,
-                                m_searchTerm,
-                                m_address,
-                                m_storeBrowsing,
-                                m_tabs,
-                                findChild<QAction*>(QStringLiteral("print")),
-                                findChild<QAction*>(QStringLiteral("helpp")),
-                                {{m_tracker->ListView1, m_tracker->Command6},
-                                 {m_priceCheck->ListView2, m_priceCheck->Command9},
-                                 {m_collection->ListView3, m_collection->Command3},
-                                 {m_tradeWish->List1, m_tradeWish->Command15},
-                                 {m_tradeWish->List2, m_tradeWish->Command23}}});
+    KeyboardShortcuts::install(
+        {this,
+         m_searchTerm,
+         m_address,
+         m_storeBrowsing,
+         m_tabs,
+         findChild<QAction*>(QStringLiteral("print")),
+         findChild<QAction*>(QStringLiteral("helpp")),
+         {{m_tracker->ListView1, nullptr, findChild<QAction*>(QStringLiteral("Delete"))},
+          {m_priceCheck->ListView2, m_priceCheck->Command9},
+          {m_collection->ListView3, m_collection->Command3},
+          {m_tradeWish->List1, m_tradeWish->Command15},
+          {m_tradeWish->List2, m_tradeWish->Command23}}});
 }
 
 void Form1::closer_Click()

@@ -48,9 +48,15 @@ void install(const Targets& targets)
                   [tabs] { tabs->selectAvailableTab(-1); });
 
     for (const DeletableList& entry : targets.lists) {
-        new QShortcut(
-            QKeySequence(Qt::Key_Delete), entry.list,
-            [button = entry.deleteButton] { button->click(); }, Qt::WidgetShortcut);
+        QAction* remove = entry.menuEntry;
+        if (!remove) {
+            remove = new QAction(entry.list);
+            QObject::connect(remove, &QAction::triggered, entry.deleteButton,
+                             &QAbstractButton::click);
+        }
+        remove->setShortcut(QKeySequence(Qt::Key_Delete));
+        remove->setShortcutContext(Qt::WidgetShortcut);
+        entry.list->addAction(remove);
     }
 }
 

@@ -15,10 +15,13 @@ class TabControl;
 // window or, for Delete, on the focused list only, so dialogs and pop-ups keep their own keys.
 namespace KeyboardShortcuts {
 
+// A list and its delete operation: the entry of its pop-up menu, which then shows the key, or
+// else its DELETE button.
 struct DeletableList
 {
     QWidget* list;
     QAbstractButton* deleteButton;
+    QAction* menuEntry = nullptr;
 };
 
 struct Targets
