@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <csignal>
 #include <cstdio>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 // Forking spares the test a start-up for each of its many kills.
 int main(int argc, char* argv[])
 {
+    prctl(PR_SET_PDEATHSIG, SIGKILL); // Nothing outlives a test that ends early.
     QApplication app(argc, argv);
     RecordingMessageBox messages;
     DataFiles files(QCoreApplication::arguments().constLast(), messages);
@@ -22,10 +24,12 @@ int main(int argc, char* argv[])
     for (char line[16]; std::fgets(line, sizeof line, stdin);) {
         const pid_t saver = fork();
         if (saver == 0) {
-            for (int save = 0; files.WriteLineFile(save % 2 ? second : first, CrashSaveFile);) {
-                ++save;
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            for (int save = 0;; ++save) {
+                if (!files.WriteLineFile(save % 2 ? second : first, CrashSaveFile)) {
+                    _exit(1);
+                }
             }
-            _exit(1);
         }
         std::printf("%d\n", int(saver));
         std::fflush(stdout);
