@@ -33,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QWebEngineProfile>
 #include <algorithm>
 
@@ -84,9 +85,14 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
 
     setMinimumSize(Twips::toPixels(WindowLayout::MinimumWidth),
                    Twips::toPixels(WindowLayout::MinimumHeight));
-    resize(Twips::toPixels(DesignWidth), Twips::toPixels(DesignHeight) +
-                                             menuBar()->sizeHint().height() +
-                                             m_statusBar->sizeHint().height());
+    QSize designSize(Twips::toPixels(DesignWidth), Twips::toPixels(DesignHeight) +
+                                                       menuBar()->sizeHint().height() +
+                                                       m_statusBar->sizeHint().height());
+    // At large scale factors the designed size can exceed a small screen: open no larger than it.
+    if (const QScreen* shownOn = screen()) {
+        designSize = designSize.boundedTo(shownOn->availableSize());
+    }
+    resize(designSize);
 
     Form_Load();
 }
