@@ -199,9 +199,11 @@ void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)
     m_tradeWish = new TradeWishTab(*m_dataFiles);
     m_tabs->addTab(m_tradeWish, tr("Trade/Wish"));
 
-    // One sort operation serves the headings of all three list views.
+    // One sort operation serves the headings of all three list views; a screen reader names each
+    // after its tab.
     for (ListView* list :
          {m_tracker->ListView1, m_priceCheck->ListView2, m_collection->ListView3}) {
+        list->setAccessibleName(m_tabs->caption(m_tabs->indexOf(list->parentWidget())));
         connect(list, &ListView::ColumnClick, this,
                 [list](int column) { ColumnSort::headingClicked(*list, column); });
     }

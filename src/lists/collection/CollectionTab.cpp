@@ -56,7 +56,6 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
     , m_messages(messages)
     , m_files(files)
 {
-    ListView3->setAccessibleName(tr("My Collection"));
     paintCollectionColours(ListView3);
     Controls::place(ListView3, TabControl::pagePlace({3000, 480, 8655, 3015}));
     connect(ListView3, &ListView::DblClick, this, &CollectionTab::ListView3_DblClick);

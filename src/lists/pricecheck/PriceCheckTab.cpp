@@ -47,7 +47,6 @@ PriceCheckTab::PriceCheckTab(DataFiles& files, QWidget* parent)
                               TabControl::pagePlace({120, 360, 4000, 120})))
     , m_files(files)
 {
-    ListView2->setAccessibleName(tr("Price Check"));
     Controls::place(ListView2, TabControl::pagePlace({120, 480, 13150, 3800}));
 
     int left = 120;

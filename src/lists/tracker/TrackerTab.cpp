@@ -31,7 +31,6 @@ TrackerTab::TrackerTab(Collaborators collaborators, QWidget* parent)
                                 QStringLiteral("Print all information"), {2760, 300, 1215, 375}))
     , m_with(collaborators)
 {
-    ListView1->setAccessibleName(tr("Tracker"));
     Controls::place(ListView1, TabControl::pagePlace({120, 480, 13150, 4400}));
 
     connect(Command5, &QPushButton::clicked, this, &TrackerTab::Display);
