@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <limits>
 
 namespace Controls {
 
@@ -40,6 +41,9 @@ QLineEdit* textBox(QWidget* parent, const QString& name, Place where)
 {
     auto* control = new QLineEdit(parent);
     control->setObjectName(name);
+    // Qt's default of 32,767 characters would cut a longer value silently; a box holds any value
+    // a list cell or a data file can.
+    control->setMaxLength(std::numeric_limits<int>::max());
     place(control, where);
     return control;
 }

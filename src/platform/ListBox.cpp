@@ -4,19 +4,6 @@
 
 #include <algorithm>
 
-namespace {
-
-// An entry may hold line breaks; the list shows it on one line with a visible mark for each.
-QString oneLine(QString entry)
-{
-    entry.replace(QLatin1String("\r\n"), QStringLiteral(" \u21b5 "));
-    entry.replace(QLatin1Char('\n'), QStringLiteral(" \u21b5 "));
-    entry.replace(QLatin1Char('\r'), QStringLiteral(" \u21b5 "));
-    return entry;
-}
-
-} // namespace
-
 int ListBoxModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_entries.size());
@@ -29,7 +16,7 @@ QVariant ListBoxModel::data(const QModelIndex& index, int role) const
     }
     switch (role) {
     case Qt::DisplayRole:
-        return oneLine(ShownText::of(m_entries.at(index.row())));
+        return ShownText::onOneLine(m_entries.at(index.row()));
     case Qt::ToolTipRole:
         return ShownText::of(m_entries.at(index.row()));
     default:
@@ -87,6 +74,16 @@ ListBox::ListBox(const QString& name, QWidget* parent)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformItemSizes(true);
+}
+
+void ListBox::RemoveItem(int index)
+{
+    const int selected = selectedIndex();
+    m_model->removeAt(index);
+    // Qt selects the neighbour of a removed entry; a second DELETE would take it too.
+    if (selected == index) {
+        clearSelection();
+    }
 }
 
 QString ListBox::text(int index) const

@@ -41,7 +41,8 @@ public:
     int count() const { return m_model->rowCount(); }
     QString text(int index) const;
     int AddItem(const QString& entry) { return m_model->insertSorted(entry); }
-    void RemoveItem(int index) { m_model->removeAt(index); }
+    // Afterwards no entry is selected if the removed one was.
+    void RemoveItem(int index);
     // -1 when no entry is selected.
     int selectedIndex() const;
     void selectIndex(int index);

@@ -11,6 +11,8 @@ namespace {
 // The list's own headings. A column only a few pixels wide (the hidden address and picture-path
 // columns) lies wholly inside the resize grips of its borders, so a press on it would start
 // resizing the column before it; here such a press is a click on its own heading instead.
+// Qt turns the second of two quick clicks into a double-click, which would not sort; here it is a
+// click like the first, except on a resize grip, where it sizes the column to its contents.
 class ListHeader : public QHeaderView
 {
 public:
@@ -38,6 +40,16 @@ protected:
         }
     }
 
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        const QPoint position = event->position().toPoint();
+        if (narrowSectionAt(position) < 0 && onResizeGrip(position.x())) {
+            QHeaderView::mouseDoubleClickEvent(event);
+        } else {
+            mousePressEvent(event);
+        }
+    }
+
     void mouseMoveEvent(QMouseEvent* event) override
     {
         if (m_pressedNarrowSection < 0) {
@@ -51,6 +63,20 @@ private:
         const int section = logicalIndexAt(position);
         const int gripWidth = 2 * style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, this);
         return section >= 0 && sectionSize(section) <= gripWidth ? section : -1;
+    }
+
+    // Where Qt's header starts resizing: near the end of a section, or near the start of any but
+    // the first.
+    bool onResizeGrip(int x) const
+    {
+        const int section = logicalIndexAt(x);
+        if (section < 0) {
+            return false;
+        }
+        const int grip = style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, this);
+        const int start = sectionViewportPosition(section);
+        return (x < start + grip && visualIndex(section) > 0) ||
+               x > start + sectionSize(section) - grip;
     }
 
     int m_pressedNarrowSection = -1;
@@ -111,6 +137,8 @@ void ListView::removeSelectedRow()
     const int selected = selectedRow();
     if (rowCount() > 0 && selected >= 0) {
         m_model->removeRow(selected);
+        // Qt selects the neighbour of a removed row; a second DELETE or EDIT would take it too.
+        clearSelection();
     }
 }
 

@@ -25,7 +25,7 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole) {
         return {};
     }
-    return ShownText::of(m_rows.at(index.row()).at(index.column()));
+    return ShownText::onOneLine(m_rows.at(index.row()).at(index.column()));
 }
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -7,7 +7,7 @@
 #include <vector>
 
 // The one alphabetical order of the program's lists: letter case ignored, the user's locale
-// followed, no numeric reading of digits ("10" < "100" < "9").
+// followed (English where it names no language), no numeric reading of digits ("10" < "100" < "9").
 class TextOrder
 {
 public:

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 
 namespace {
@@ -51,7 +52,7 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
     , Frame1(Controls::frame(this, QStringLiteral("Frame1"),
                              TabControl::pagePlace({120, 360, 2655, 6495})))
     , Picture1(new PictureBox(QStringLiteral("Picture1"), tr("No card picture"), this))
-    , Text18(new QLineEdit(this))
+    , Text18(Controls::textBox(this, QStringLiteral("Text18"), {}))
     , CommonDialog1(new CommonDialog(QStringLiteral("CommonDialog1"), fileChooser, this))
     , m_messages(messages)
     , m_files(files)
@@ -65,7 +66,6 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
     ListView3->setParent(this);
 
     Controls::place(Picture1, TabControl::pagePlace({6240, 3600, 2775, 3495}));
-    Text18->setObjectName(QStringLiteral("Text18"));
     Text18->setAccessibleName(tr("Picture file"));
     Text18->hide();
     CommonDialog1->setFilter(QStringLiteral("All files|*.*"));
@@ -168,17 +168,29 @@ void CollectionTab::Command29_Click()
     if (fileName.isEmpty()) {
         return;
     }
-    const QImage picture = PictureLoader::load(fileName);
-    if (picture.isNull()) {
+    const PictureLoader::Loaded loaded = PictureLoader::load(fileName, pictureArea());
+    if (loaded.picture.isNull()) {
+        const QString problem =
+            loaded.tooLarge.isValid()
+                ? tr("The picture %1 is too large to be shown: %2 × %3 pixels.")
+                      .arg(fileName)
+                      .arg(loaded.tooLarge.width())
+                      .arg(loaded.tooLarge.height())
+                : tr("The file %1 could not be shown as a picture.").arg(fileName);
         m_messages.show(this, QStringLiteral("Vellumark - (Sorcelan)"),
-                        tr("The file %1 could not be shown as a picture.\n\nThe card keeps no "
-                           "picture; choose a picture file with ADD PICTURE.")
-                            .arg(fileName),
+                        problem + tr("\n\nThe card keeps no picture; choose a picture file with "
+                                     "ADD PICTURE."),
                         MessageBox::Icon::Warning);
         return;
     }
-    Picture1->setPicture(picture, fileName);
+    Picture1->setPicture(loaded.picture, fileName);
     Text18->setText(fileName);
+}
+
+QSize CollectionTab::pictureArea() const
+{
+    // The window's layout may enlarge the picture box, never beyond its screen.
+    return Picture1->screen()->size();
 }
 
 void CollectionTab::ListView3_DblClick()
@@ -195,7 +207,7 @@ void CollectionTab::ListView3_DblClick()
         Picture1->clear();
         return;
     }
-    const QImage picture = PictureLoader::load(picturePath);
+    const QImage picture = PictureLoader::load(picturePath, pictureArea()).picture;
     if (!picture.isNull()) {
         Picture1->setPicture(picture, picturePath);
     }

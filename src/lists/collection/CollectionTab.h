@@ -63,6 +63,8 @@ private:
     // The boxes in column order: name, card#, quantity, edition, condition, rarity, card value,
     // total value, picture path.
     QVector<QLineEdit*> boxesInColumnOrder() const;
+    // How much of a picture file is decoded: as much as the picture box can ever show.
+    QSize pictureArea() const;
 
     MessageBox& m_messages;
     DataFiles& m_files;
