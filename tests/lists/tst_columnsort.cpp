@@ -9,11 +9,63 @@ const QHash<QString, std::tuple<int, int, QString, QString, QString, QString>> L
     {"ListView2", {Form1::PriceCheckTabIndex, 7, "file5.dtt", "Command10", "Text7", "Command8"}},
     {"ListView3", {Form1::CollectionTabIndex, 9, "file2.dtt", "Command13", "Text2", "Command2"}}};
 
+enum class Spot
+{
+    HeadingCentre,
+    GripAfter
+};
+Q_DECLARE_METATYPE(Spot)
+
 class ColumnSortTest : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // A quick double-click on a heading is two clicks: the order flips twice. On the grip between
+    // two headings it only sizes the column before the grip.
+    void doubleClicks_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<Spot>("spot");
+        QTest::addColumn<QStringList>("shown"); // first column after the double-click
+        QTest::addColumn<bool>("resized");      // the column before the grip, or the first one
+        QTest::newRow("price check, CARD NAME") << "ListView2" << 0 << Spot::HeadingCentre
+                                                << QStringList{"alpha", "Mu", "Zeta"} << false;
+        QTest::newRow("tracker, narrow address column")
+            << "ListView1" << 1 << Spot::HeadingCentre << QStringList{"Zeta", "alpha", "Mu"}
+            << false;
+        QTest::newRow("collection, grip after Card Name")
+            << "ListView3" << 0 << Spot::GripAfter << QStringList{"Mu", "Zeta", "alpha"} << true;
+    }
+
+    void doubleClicks()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, column);
+        QFETCH(Spot, spot);
+        QFETCH(QStringList, shown);
+        QFETCH(bool, resized);
+        const auto [tab, columns, name, save, box, add] = Lists.value(list);
+        QByteArray file; // the key in the last column
+        for (const auto& [first, key] : {std::pair("Mu", "c"), {"Zeta", "a"}, {"alpha", "b"}})
+            file += crlf(QStringList{first} + QStringList(columns - 2, "") + QStringList{key});
+        QTemporaryDir folder;
+        writeFile(folder.filePath(name), file);
+        ListsWindow window(folder.path(), tab);
+        QHeaderView* h = window.find<ListView>(list)->header();
+        const int start = h->sectionViewportPosition(column), width = h->sectionSize(0);
+        const int x = spot == Spot::GripAfter ? start + h->sectionSize(column) - 1
+                                              : start + h->sectionSize(column) / 2;
+        const QPoint at = h->viewport()->mapTo(&window.form, QPoint(x, h->height() / 2));
+        QTest::mouseDClick(window.form.windowHandle(), Qt::LeftButton, {}, at);
+        QStringList firsts;
+        for (const QStringList& row : window.rows(list))
+            firsts << row.first();
+        QCOMPARE(firsts, shown);
+        QCOMPARE(h->sectionSize(0) != width, resized);
+    }
+
     // "LIST ROWS / STEPS". The file's rows are "name:key" pairs, the key in the last column, other
     // cells holding the row's number. Each step, "n" a click on the first heading, "k" on the last
     // or "+" adding a row "c", is followed by the order in which the list then shows the rows.
