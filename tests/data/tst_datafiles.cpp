@@ -17,6 +17,12 @@ static bool writeAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// What Windows Notepad saves as "Unicode": a byte-order mark, then two bytes a character.
+static QByteArray notepadUnicode(const QString& text, QStringConverter::Encoding byteOrder)
+{
+    return QStringEncoder(byteOrder, QStringConverter::Flag::WriteBom).encode(text);
+}
+
 static Snapshot snapshot(const QString& folder)
 {
     Snapshot entries;
@@ -71,22 +77,31 @@ private slots:
         files.emplace(root->path(), messages);
     }
 
+    // The file holds `bytes`; once read and saved it holds `saved`.
     void lineFileReadAndWrittenBack_data()
     {
         QTest::addColumn<int>("columns");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing file: empty list") << 7 << QByteArray();
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("missing file: empty list") << 7 << QByteArray() << QByteArray();
         QByteArray everyByte;
         for (int byte = 0; byte < 256; ++byte) {
             everyByte += byte == '\r' || byte == '\n' ? "" : char(byte) + QByteArray("\r\n");
         }
-        QTest::newRow("Windows-1252, every byte") << 2 << everyByte;
+        QTest::newRow("Windows-1252, every byte") << 2 << everyByte << everyByte;
+        QTest::newRow("UTF-16 LE from Notepad: saved as Windows-1252")
+            << 2 << notepadUnicode("Æther Vial\r\nhttp://x/\r\n", QStringConverter::Utf16LE)
+            << QByteArray("\xC6ther Vial\r\nhttp://x/\r\n");
+        QTest::newRow("UTF-16 BE, a name beyond Windows-1252: saved as UTF-8")
+            << 2 << notepadUnicode("Æther Vial\r\nΩ\r\n", QStringConverter::Utf16BE)
+            << QByteArray("\xC3\x86ther Vial\r\n\xCE\xA9\r\n");
     }
 
     void lineFileReadAndWrittenBack()
     {
         QFETCH(int, columns);
         QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, saved);
         QVERIFY(bytes.isEmpty() || writeAll(path("file.dtt"), bytes));
         // What a killed save leaves goes at the next start; a copy of the user's stays.
         const QString staging = path("file.dtt") + DataFiles::StagingSuffix;
@@ -100,7 +115,49 @@ private slots:
         QFile::remove(path("file.dtt"));
         QVERIFY(files->WriteLineFile(list, "file.dtt"));
         QCOMPARE(snapshot(root->path()),
-                 (Snapshot{{"file.dtt", bytes}, {"file.dtt.backup", "mine"}}));
+                 (Snapshot{{"file.dtt", saved}, {"file.dtt.backup", "mine"}}));
+    }
+
+    // The trade file holds `bytes`; the list shows `entries`, and a save writes `saved`.
+    void quotedFileReadAndSaved_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("inch mark typed in an editor")
+            << QByteArray("\"Mox Jet\"\r\n\"Sol Ring\"\r\nLord of the Pit 12\"\r\n"
+                          "\"Black Lotus\"\r\n\"Timetwister\"\r\n")
+            << QStringList{"Black Lotus", "Lord of the Pit 12\"", "Mox Jet", "Sol Ring",
+                           "Timetwister"}
+            << QByteArray("\"Black Lotus\"\r\n\"Lord of the Pit 12\"\"\"\r\n\"Mox Jet\"\r\n"
+                          "\"Sol Ring\"\r\n\"Timetwister\"\r\n");
+        QTest::newRow("UTF-16 LE from Notepad: saved as Windows-1252")
+            << notepadUnicode("\"Æther Vial\"\r\n\"Æther Spellbomb\"\r\n",
+                              QStringConverter::Utf16LE)
+            << QStringList{"Æther Spellbomb", "Æther Vial"}
+            << QByteArray("\"\xC6ther Spellbomb\"\r\n\"\xC6ther Vial\"\r\n");
+        QTest::newRow("UTF-16 BE, a name beyond Windows-1252: saved as UTF-8")
+            << notepadUnicode("\"Ωmega\"\r\n\"Æther Vial\"\r\n", QStringConverter::Utf16BE)
+            << QStringList{"Æther Vial", "Ωmega"}
+            << QByteArray("\"\xC3\x86ther Vial\"\r\n\"\xCE\xA9mega\"\r\n");
+        QTest::newRow("UTF-16 cut short in its last character, a surrogate pair")
+            << notepadUnicode("\"Æther Vial\"\r\n\"Ætheriz\U0001D522", QStringConverter::Utf16LE)
+                   .chopped(1)
+            << QStringList{"Æther Vial", "Ætheriz"}
+            << QByteArray("\"\xC6ther Vial\"\r\n\"\xC6theriz\"\r\n");
+    }
+
+    void quotedFileReadAndSaved()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, entries);
+        QFETCH(QByteArray, saved);
+        QVERIFY(writeAll(path("file3.dtt"), bytes));
+        ListBox list("List1");
+        files->ReadQuotedFile(list, "file3.dtt");
+        QCOMPARE(list.entries().entries(), entries);
+        QVERIFY(files->WriteQuotedFile(list, "file3.dtt"));
+        QCOMPARE(fileBytes(path("file3.dtt")), saved);
     }
 
     void quotedFileWrittenAndReadBack()
