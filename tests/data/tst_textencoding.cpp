@@ -46,18 +46,6 @@ private slots:
         QCOMPARE(TextEncoding::encode(text, &used), bytes);
         QCOMPARE(used, encoding);
     }
-
-    void everyWindowsByteSurvives()
-    {
-        QByteArray bytes;
-        for (int byte = 0; byte < 256; ++byte) {
-            bytes.append(char(byte));
-        }
-        Encoding used = Utf8;
-        QCOMPARE(TextEncoding::encode(TextEncoding::decode(bytes), &used).toHex(' '),
-                 bytes.toHex(' '));
-        QCOMPARE(used, Cp1252);
-    }
 };
 
 VELLUMARK_TEST_MAIN(TextEncodingTest)
