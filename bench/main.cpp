@@ -1,7 +1,7 @@
 // vellumark-bench: times the program's work beside a bare baseline and prints one line per
 // measurement, "<name>: <time> ms, baseline <time> ms, ratio <ratio>" (medians of several runs).
 // Usage: vellumark-bench [--runs=N] [--rows=N] [name...]
-//   (names: read write sort edit startup; none = all)
+//   (names: read write sort edit read-quoted startup; none = all)
 // Without a display it runs offscreen. Start-up is timed in fresh processes of this program,
 // which it starts itself with --startup-child=main|baseline; that argument is not for people.
 
@@ -10,6 +10,8 @@
 #include "app/Form1.h"
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
+#include "data/DataFormats.h"
+#include "data/TextEncoding.h"
 #include "lists/collection/CollectionTab.h"
 #include "platform/CommonDialog.h"
 #include "platform/LinePrinter.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QCollator>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -247,6 +250,39 @@ void benchEditSorted(CollectionBench& bench)
         target);
 }
 
+// A trade file of `lines` lines that each open a quote and never close it, as an inch mark typed
+// in an editor does: each line must be looked at a bounded number of times, whatever comes
+// before it.
+void benchReadQuoted(int lines)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("file3.dtt"));
+    std::string bytes;
+    for (int line = 0; line < lines; ++line) {
+        bytes += "\"Lord of the Pit " + std::to_string(line) + "\r\n";
+    }
+    writeBytes(path, bytes);
+    Timing::compare(
+        "read-quoted",
+        [&path, lines] {
+            QStringList entries;
+            const double ms = Timing::elapsedMs([&] {
+                QFile file(path);
+                if (file.open(QIODevice::ReadOnly)) {
+                    entries = DataFormats::parseQuotedLines(TextEncoding::decode(file.readAll()));
+                }
+            });
+            if (entries.size() != lines) {
+                throw std::runtime_error("read-quoted: not one entry per line");
+            }
+            return ms;
+        },
+        [&path] {
+            std::vector<std::string> read;
+            return Timing::elapsedMs([&] { baselineRead(path.toStdString(), read); });
+        });
+}
+
 // Wall time from starting a fresh child process to the child saying its window is shown.
 double startupMs(const QString& kind)
 {
@@ -350,12 +386,11 @@ int main(int argc, char* argv[])
         } else if (!value("--runs=").empty()) {
             runs = std::stoi(value("--runs="));
         } else if (argument == "read" || argument == "write" || argument == "sort" ||
-                   argument == "edit" || argument == "startup") {
+                   argument == "edit" || argument == "read-quoted" || argument == "startup") {
             only.insert(argument);
         } else {
-            std::fprintf(
-                stderr,
-                "usage: vellumark-bench [--runs=N] [--rows=N] [read|write|sort|edit|startup]...\n");
+            std::fprintf(stderr, "usage: vellumark-bench [--runs=N] [--rows=N] "
+                                 "[read|write|sort|edit|read-quoted|startup]...\n");
             return 2;
         }
     }
@@ -391,11 +426,15 @@ int main(int argc, char* argv[])
             benchEditSorted(collection);
         }
     }
+    if (wanted("read-quoted")) {
+        benchReadQuoted(rows);
+    }
     if (wanted("startup")) {
         benchStartup();
     }
     std::printf("# medians of %d runs; targets (ratio): read <= 2.00, write <= 2.00, "
-                "sort <= 1.50, add-sorted <= 1.00, delete-middle <= 1.00, startup <= 1.50\n",
+                "sort <= 1.50, add-sorted <= 1.00, delete-middle <= 1.00, read-quoted <= 2.00, "
+                "startup <= 1.50\n",
                 runs);
     return 0;
 }

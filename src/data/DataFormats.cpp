@@ -165,36 +165,53 @@ struct Windows1252Sink
     }
 };
 
-// Reads a quoted value whose opening quote stands just before `from`. Returns the position of
-// the closing quote, or -1 when there is none before the end of the text.
-//
-// Whether a closing quote exists only depends on how the quotes pair up from `from` on; once a
-// scan has run to the end of the text without one, any later scan that reaches a character other
-// than a quote walks the same path and fails as well. `knownUnclosedFrom` remembers that, so a
-// file full of unbalanced quotes is still read in one pass.
-qsizetype readQuotedValue(QStringView text, qsizetype from, QString& value,
-                          qsizetype& knownUnclosedFrom)
+// The first quote from `from` on, before `end`, that is not one of a doubled pair: the closing
+// quote of a value. -1 when there is none.
+qsizetype findClosingQuote(QStringView text, qsizetype from, qsizetype end)
 {
-    value.clear();
-    qsizetype i = from;
-    while (i < text.size()) {
-        if (text[i] != Quote) {
-            if (knownUnclosedFrom >= 0 && i >= knownUnclosedFrom) {
-                return -1;
+    for (qsizetype i = from; i < end; ++i) {
+        if (text[i] == Quote) {
+            if (i + 1 == end || text[i + 1] != Quote) {
+                return i;
             }
-            value.append(text[i]);
             ++i;
-        } else if (i + 1 < text.size() && text[i + 1] == Quote) {
-            value.append(Quote);
-            i += 2;
-        } else {
-            return i;
         }
     }
-    if (knownUnclosedFrom < 0 || from < knownUnclosedFrom) {
-        knownUnclosedFrom = from;
+    return -1;
+}
+
+// A value still open at the end of its first line goes on over the next lines only when they are
+// what formatQuotedLines writes for a value with line breaks: every quote doubled but the closing
+// one, which ends its line. Anything else (an inch mark, a forgotten closing quote) is not a line
+// break inside a value, and no line is taken into another. Returns the closing quote, or -1.
+//
+// Each line is looked at once from here: a line passed over holds only doubled quotes, so when it
+// starts with a quote it closes on itself (see parseQuotedLines) and never starts a search again.
+qsizetype findClosingQuoteOnLaterLines(QStringView text, qsizetype lineEnd)
+{
+    while (lineEnd < text.size()) {
+        const qsizetype lineStart = skipLineEnd(text, lineEnd);
+        lineEnd = findLineEnd(text, lineStart);
+        const qsizetype closing = findClosingQuote(text, lineStart, lineEnd);
+        if (closing >= 0) {
+            return closing == lineEnd - 1 ? closing : -1;
+        }
     }
     return -1;
+}
+
+// The text of a quoted value whose quotes all come in doubled pairs, each pair one quote again.
+QString undoubleQuotes(QStringView quoted)
+{
+    QString value;
+    value.reserve(quoted.size());
+    for (qsizetype i = 0; i < quoted.size(); ++i) {
+        value.append(quoted[i]);
+        if (quoted[i] == Quote) {
+            ++i;
+        }
+    }
+    return value;
 }
 
 } // namespace
@@ -255,27 +272,24 @@ QByteArray encodePlainLines(const QVector<QStringList>& rows, int columns)
 QStringList parseQuotedLines(QStringView text)
 {
     QStringList entries;
-    QString value;
-    qsizetype knownUnclosedFrom = -1;
     qsizetype position = 0;
     while (position < text.size()) {
         const qsizetype lineEnd = findLineEnd(text, position);
         const QStringView line = text.mid(position, lineEnd - position);
         const qsizetype opening = line.indexOf(Quote);
-        if (opening < 0) {
-            entries.append(line.toString());
-            position = skipLineEnd(text, lineEnd);
+        const qsizetype valueStart = position + opening + 1;
+        qsizetype closing = opening < 0 ? -1 : findClosingQuote(text, valueStart, lineEnd);
+        if (closing < 0 && opening == 0) {
+            closing = findClosingQuoteOnLaterLines(text, lineEnd);
+        }
+        if (closing >= 0) {
+            entries.append(undoubleQuotes(text.mid(valueStart, closing - valueStart)));
+            position = skipLineEnd(text, findLineEnd(text, closing + 1));
             continue;
         }
-        const qsizetype closing =
-            readQuotedValue(text, position + opening + 1, value, knownUnclosedFrom);
-        if (closing < 0) {
-            entries.append(line.left(opening).toString() + line.mid(opening + 1).toString());
-            position = skipLineEnd(text, lineEnd);
-            continue;
-        }
-        entries.append(value);
-        position = skipLineEnd(text, findLineEnd(text, closing + 1));
+        // Not as this program writes it: the line alone is the entry, as much of it as possible.
+        entries.append(opening == 0 ? undoubleQuotes(line.mid(1)) : line.toString());
+        position = skipLineEnd(text, lineEnd);
     }
     return entries;
 }

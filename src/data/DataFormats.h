@@ -17,7 +17,10 @@ QString formatPlainLines(const QVector<QStringList>& rows, int columns);
 QByteArray encodePlainLines(const QVector<QStringList>& rows, int columns);
 
 // Quoted-line format: one entry per line between double quotes, a double quote inside an entry
-// doubled, line breaks inside an entry kept inside the quotes.
+// doubled, line breaks inside an entry kept inside the quotes. Text after the closing quote is
+// ignored. A line in another form (typed in an editor, or an entry with a quote written undoubled
+// by the old Windows program) is one entry of its own: a line without a closing quote gives its
+// text, less an opening quote at its start.
 QStringList parseQuotedLines(QStringView text);
 QString formatQuotedLines(const QStringList& entries);
 

@@ -16,6 +16,8 @@ constexpr std::array<char16_t, 32> HighControlRange = {
 
 const QChar ByteOrderMark(0xFEFF);
 const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
+const QByteArray Utf16LittleEndianMark("\xFF\xFE");
+const QByteArray Utf16BigEndianMark("\xFE\xFF");
 
 QString decodeWindows1252(const QByteArray& bytes)
 {
@@ -42,6 +44,38 @@ std::optional<QByteArray> encodeWindows1252(const QString& text)
         *out++ = *byte;
     }
     return bytes;
+}
+
+// Windows Notepad saves "Unicode" as UTF-16 behind a byte-order mark, in either byte order.
+std::optional<QStringConverter::Encoding> utf16ByteOrder(const QByteArray& bytes)
+{
+    if (bytes.startsWith(Utf16LittleEndianMark)) {
+        return QStringConverter::Utf16LE;
+    }
+    if (bytes.startsWith(Utf16BigEndianMark)) {
+        return QStringConverter::Utf16BE;
+    }
+    return std::nullopt;
+}
+
+// A file cut short may end in part of a character (one byte, or the first half of a surrogate
+// pair), which is left out. A half pair elsewhere becomes U+FFFD, so that the text can be written
+// again as it reads.
+QString decodeUtf16(const QByteArray& bytes, QStringConverter::Encoding byteOrder)
+{
+    QStringDecoder utf16(byteOrder, QStringConverter::Flag::Stateless);
+    QString text = utf16.decode(QByteArrayView(bytes).first(bytes.size() & ~qsizetype(1)));
+    if (!text.isEmpty() && text.back().isHighSurrogate()) {
+        text.chop(1);
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (text[i].isSurrogate()) {
+            text[i] = QChar::ReplacementCharacter;
+        }
+    }
+    return text;
 }
 
 bool isAscii(const QByteArray& bytes)
@@ -83,6 +117,9 @@ namespace TextEncoding {
 
 QString decode(const QByteArray& bytes)
 {
+    if (const auto byteOrder = utf16ByteOrder(bytes)) {
+        return decodeUtf16(bytes, *byteOrder);
+    }
     if (isAscii(bytes)) {
         return QString::fromLatin1(bytes);
     }
@@ -123,6 +160,9 @@ std::optional<char> windows1252Byte(char16_t c)
 
 bool readsBackDifferently(const QByteArray& windows1252Bytes)
 {
+    if (utf16ByteOrder(windows1252Bytes)) {
+        return true;
+    }
     const auto firstHigh =
         std::find_if(windows1252Bytes.cbegin(), windows1252Bytes.cend(),
                      [](char byte) { return static_cast<unsigned char>(byte) >= 0x80; });

@@ -17,6 +17,12 @@ static bool writeAll(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// What Windows Notepad saves as "Unicode": a byte-order mark, then two bytes a character.
+static QByteArray notepadUnicode(const QString& text, QStringConverter::Encoding byteOrder)
+{
+    return QStringEncoder(byteOrder, QStringConverter::Flag::WriteBom).encode(text);
+}
+
 static Snapshot snapshot(const QString& folder)
 {
     Snapshot entries;
@@ -71,22 +77,28 @@ private slots:
         files.emplace(root->path(), messages);
     }
 
+    // The file holds `bytes`; once read and saved it holds `saved`.
     void lineFileReadAndWrittenBack_data()
     {
         QTest::addColumn<int>("columns");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing file: empty list") << 7 << QByteArray();
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("missing file: empty list") << 7 << QByteArray() << QByteArray();
         QByteArray everyByte;
         for (int byte = 0; byte < 256; ++byte) {
             everyByte += byte == '\r' || byte == '\n' ? "" : char(byte) + QByteArray("\r\n");
         }
-        QTest::newRow("Windows-1252, every byte") << 2 << everyByte;
+        QTest::newRow("Windows-1252, every byte") << 2 << everyByte << everyByte;
+        QTest::newRow("UTF-16 BE, a name beyond Windows-1252: saved as UTF-8")
+            << 2 << notepadUnicode("Æther Vial\r\nΩ\r\n", QStringConverter::Utf16BE)
+            << QByteArray("\xC3\x86ther Vial\r\n\xCE\xA9\r\n");
     }
 
     void lineFileReadAndWrittenBack()
     {
         QFETCH(int, columns);
         QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, saved);
         QVERIFY(bytes.isEmpty() || writeAll(path("file.dtt"), bytes));
         // What a killed save leaves goes at the next start; a copy of the user's stays.
         const QString staging = path("file.dtt") + DataFiles::StagingSuffix;
@@ -100,26 +112,67 @@ private slots:
         QFile::remove(path("file.dtt"));
         QVERIFY(files->WriteLineFile(list, "file.dtt"));
         QCOMPARE(snapshot(root->path()),
-                 (Snapshot{{"file.dtt", bytes}, {"file.dtt.backup", "mine"}}));
+                 (Snapshot{{"file.dtt", saved}, {"file.dtt.backup", "mine"}}));
     }
 
-    void quotedFileWrittenAndReadBack()
+    // The trade file holds `bytes`; the list shows `entries`, and a save writes `saved`.
+    void quotedFileReadAndSaved_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray own =
+            "\"\"\r\n\"Alpha, Beta\"\r\n\"Two\r\n\"\"lines\"\"\"\r\n\"Zeta \"\"Z\"\"\"\r\n";
+        QTest::newRow("as this program writes: comma, empty, line break, quotes")
+            << own << QStringList{"", "Alpha, Beta", "Two\r\n\"lines\"", "Zeta \"Z\""} << own;
+        QTest::newRow("inch mark typed in an editor")
+            << QByteArray("\"Mox Jet\"\r\n\"Sol Ring\"\r\nLord of the Pit 12\"\r\n"
+                          "\"Black Lotus\"\r\n\"Timetwister\"\r\n")
+            << QStringList{"Black Lotus", "Lord of the Pit 12\"", "Mox Jet", "Sol Ring",
+                           "Timetwister"}
+            << QByteArray("\"Black Lotus\"\r\n\"Lord of the Pit 12\"\"\"\r\n\"Mox Jet\"\r\n"
+                          "\"Sol Ring\"\r\n\"Timetwister\"\r\n");
+        QTest::newRow("closing quote forgotten")
+            << QByteArray("\"Kird Ape\r\n\"Mox Pearl\"\r\n") << QStringList{"Kird Ape", "Mox Pearl"}
+            << QByteArray("\"Kird Ape\"\r\n\"Mox Pearl\"\r\n");
+        QTest::newRow("quote written undoubled by the Windows program")
+            << QByteArray("\"12\"\"\r\n\"Mox Pearl\"\r\n\"Time Walk\"\r\n")
+            << QStringList{"12\"", "Mox Pearl", "Time Walk"}
+            << QByteArray("\"12\"\"\"\r\n\"Mox Pearl\"\r\n\"Time Walk\"\r\n");
+        QTest::newRow("UTF-16 LE from Notepad: saved as Windows-1252")
+            << notepadUnicode("\"Æther Vial\"\r\n\"Æther Spellbomb\"\r\n",
+                              QStringConverter::Utf16LE)
+            << QStringList{"Æther Spellbomb", "Æther Vial"}
+            << QByteArray("\"\xC6ther Spellbomb\"\r\n\"\xC6ther Vial\"\r\n");
+        QTest::newRow("UTF-16 BE, a name beyond Windows-1252: saved as UTF-8")
+            << notepadUnicode("\"Ωmega\"\r\n\"Æther Vial\"\r\n", QStringConverter::Utf16BE)
+            << QStringList{"Æther Vial", "Ωmega"}
+            << QByteArray("\"\xC3\x86ther Vial\"\r\n\"\xCE\xA9mega\"\r\n");
+        QTest::newRow("UTF-16 cut short in its last character, a surrogate pair")
+            << notepadUnicode("\"Æther Vial\"\r\n\"Ætheriz\U0001D522", QStringConverter::Utf16LE)
+                   .chopped(1)
+            << QStringList{"Æther Vial", "Ætheriz"}
+            << QByteArray("\"\xC6ther Vial\"\r\n\"\xC6theriz\"\r\n");
+    }
+
+    void quotedFileReadAndSaved()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, entries);
+        QFETCH(QByteArray, saved);
         // The file is a link to one kept elsewhere: the link stays, and so do that one's rights.
         const QString kept = path("synced/trade.dtt");
-        QVERIFY(QDir().mkpath(path("synced")) && writeAll(kept, "") &&
+        QVERIFY(QDir().mkpath(path("synced")) && writeAll(kept, bytes) &&
                 QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner) &&
                 QFile::link(kept, path("file3.dtt")));
         const auto rights = QFile::permissions(kept);
-        ListBox list("List1"), readBack("List1");
-        list.entries().insertSorted(QStringList{"Zeta \"Z\"", "", "Two\r\nlines", "Alpha, Beta"});
+        ListBox list("List1");
+        files->ReadQuotedFile(list, "file3.dtt");
+        QCOMPARE(list.entries().entries(), entries);
         QVERIFY(files->WriteQuotedFile(list, "file3.dtt"));
-        QCOMPARE(fileBytes(kept),
-                 "\"\"\r\n\"Alpha, Beta\"\r\n\"Two\r\nlines\"\r\n\"Zeta \"\"Z\"\"\"\r\n");
+        QCOMPARE(fileBytes(kept), saved);
         QCOMPARE(QFileInfo(path("file3.dtt")).symLinkTarget(), kept);
         QCOMPARE(QFile::permissions(kept), rights);
-        files->ReadQuotedFile(readBack, "file3.dtt");
-        QCOMPARE(readBack.entries().entries(), list.entries().entries());
     }
 
     void unreadableFileKeptBeforeFirstSave()
