@@ -122,6 +122,7 @@ private slots:
             return state;
         };
         auto* text1 = m_window->find<QLineEdit>("Text1");
+        QSignalSpy searchRuns(m_window->find<QPushButton>("Command21"), &QPushButton::clicked);
         form().SSTab1()->setCurrentIndex(tab);
         if (term != "SEARCH NOW!") // else the box is left as it starts
             text1->setText(term);
@@ -135,7 +136,9 @@ private slots:
         QVERIFY(waitUntil([&] { return m_server.pageTargets().size() >= searched; }));
         QVERIFY(m_server.settle(browser(0)));
         QCOMPARE(starts, (searches ? QVector<int>{0, 3, 2, 1, 4} : QVector<int>()));
-        QSet<int> storesAsked; // each store once, or none
+        QCOMPARE(searchRuns.size(), int(searches)); // once per key
+        // Each store once, or none.
+        QSet<int> storesAsked;
         for (const QByteArray& target : m_server.pageTargets()) {
             const auto* store =
                 std::find_if(std::begin(SearchPages), std::end(SearchPages),
