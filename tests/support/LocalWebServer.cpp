@@ -97,18 +97,16 @@ QString LocalWebServer::title(const QByteArray& path)
 
 QByteArray LocalWebServer::response(const QByteArray& path)
 {
-    const bool found = path.startsWith("/page/") || path.startsWith("/slow/") ||
-                       path.startsWith("/hang/") || path.startsWith("/bare/");
+    const QString name = title(path);
+    const bool storePage = name != "Not found" && path != "/index.htm";
     const QByteArray link =
         QByteArray("<a href=\"") + LinkTarget + "\" style=\"display:block;height:50vh\">Next</a>";
-    const QByteArray titled = path.startsWith("/bare/")
-                                  ? ""
-                                  : "<title>" + title(path).toHtmlEscaped().toUtf8() + "</title>";
-    const QByteArray html = "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" + titled +
-                            "</head><body style=\"margin:0\">" + (found ? link : "") +
-                            QByteArray(2000, ' ') + "</body></html>";
-    return QByteArray(!found && path != "/index.htm" ? "HTTP/1.1 404 Not Found"
-                                                     : "HTTP/1.1 200 OK") +
+    const QByteArray html =
+        "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" +
+        (name.isEmpty() ? "" : "<title>" + name.toHtmlEscaped().toUtf8() + "</title>") +
+        "</head><body style=\"margin:0\">" + (storePage ? link : "") + QByteArray(2000, ' ') +
+        "</body></html>";
+    return QByteArray(name == "Not found" ? "HTTP/1.1 404 Not Found" : "HTTP/1.1 200 OK") +
            "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
            "Connection: close\r\nContent-Length: " +
            QByteArray::number(html.size()) + "\r\n\r\n" + html;
