@@ -40,7 +40,8 @@ StoreBrowsing::StoreBrowsing(Controls controls, StoreHosts hosts, QObject* paren
                 &StoreBrowsing::WebBrowser1_ProgressChange);
     }
     m_controls.searchBox->installEventFilter(this);
-    m_controls.addressBox->lineEdit()->installEventFilter(this);
+    // The address box is its line edit's focus proxy: keys come to the box.
+    m_controls.addressBox->installEventFilter(this);
 }
 
 WebBrowser* StoreBrowsing::ActiveStoreBrowser() const
@@ -156,15 +157,36 @@ void StoreBrowsing::Combo1_KeyDown(int keyCode)
     }
 }
 
+// The window's shortcuts (F1, F5, Esc, ...) take their keys before the search box sees them, but
+// every key is first offered to the focused box as a shortcut override, which is left unaccepted
+// so the shortcut still runs. The key press that follows, if no shortcut took the key, is the same
+// key and is not handled again.
+void StoreBrowsing::searchBoxKeyEvent(const QKeyEvent& event)
+{
+    const QKeyCombination key = event.keyCombination();
+    switch (event.type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        if (key != m_searchKeyHandled) {
+            m_searchKeyHandled = key;
+            Text1_KeyDown(key.key());
+        }
+        break;
+    case QEvent::KeyRelease:
+        m_searchKeyHandled = {};
+        break;
+    default:
+        break;
+    }
+}
+
 bool StoreBrowsing::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == m_controls.searchBox) {
-            Text1_KeyDown(key);
-        } else if (watched == m_controls.addressBox->lineEdit()) {
-            Combo1_KeyDown(key);
-        }
+    const auto* key = dynamic_cast<const QKeyEvent*>(event);
+    if (key && watched == m_controls.searchBox) {
+        searchBoxKeyEvent(*key);
+    } else if (key && watched == m_controls.addressBox && event->type() == QEvent::KeyPress) {
+        Combo1_KeyDown(key->key());
     }
     return QObject::eventFilter(watched, event);
 }

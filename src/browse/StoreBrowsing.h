@@ -3,10 +3,12 @@
 #include "StoreAddresses.h"
 #include "StorePages.h"
 
+#include <QKeyCombination>
 #include <QObject>
 #include <array>
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QPushButton;
 class StatusBar;
@@ -65,7 +67,9 @@ private:
     void onActiveStoreBrowser(void (WebBrowser::*command)());
     void Text1_KeyDown(int keyCode);
     void Combo1_KeyDown(int keyCode);
+    void searchBoxKeyEvent(const QKeyEvent& event);
 
     Controls m_controls;
     StoreHosts m_hosts;
+    QKeyCombination m_searchKeyHandled; // pressed in the search box and not yet released
 };

@@ -3,22 +3,62 @@
 #include <QChildEvent>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTextDocument>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 
 namespace {
 
-// For an HTTP error the engine hands over its error page's markup; the status bar wants words.
-QString failureText(const QWebEngineLoadingInfo& info)
+// Why a page could not be opened, in the words of a collector rather than of the engine.
+QString failureReason(const QWebEngineLoadingInfo& info)
 {
+    const int code = info.errorCode();
     if (info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain) {
-        return WebBrowser::tr("the server answered with HTTP error %1").arg(info.errorCode());
+        return code == 404 ? WebBrowser::tr("The store has no such page (error 404)")
+                           : WebBrowser::tr("The server answered with error %1").arg(code);
     }
-    QTextDocument plain;
-    plain.setHtml(info.errorString());
-    return plain.toPlainText();
+    if (info.errorDomain() == QWebEngineLoadingInfo::CertificateErrorDomain) {
+        return WebBrowser::tr("The secure connection to the server could not be trusted");
+    }
+    // The engine's network error codes.
+    switch (code) {
+    case -102:
+        return WebBrowser::tr("The connection was refused");
+    case -105:
+    case -137:
+        return WebBrowser::tr("No such server: %1").arg(info.url().host());
+    case -7:
+    case -118:
+        return WebBrowser::tr("The server did not answer in time");
+    case -104:
+    case -109:
+        return WebBrowser::tr("The server could not be reached");
+    case -106:
+        return WebBrowser::tr("This computer is not connected to the internet");
+    case -100:
+    case -101:
+        return WebBrowser::tr("The connection was broken off");
+    case -107:
+    case -113:
+        return WebBrowser::tr("The secure connection to the server failed");
+    default:
+        return WebBrowser::tr("The page could not be opened");
+    }
+}
+
+// An address as the engine shows it in place of a missing title: without "http://", with a
+// trailing slash dropped and escapes decoded; compared decoded on both sides.
+QString comparableAddress(QString address)
+{
+    for (const QLatin1String scheme : {QLatin1String("http://"), QLatin1String("https://")}) {
+        if (address.startsWith(scheme)) {
+            address.remove(0, scheme.size());
+        }
+    }
+    if (address.endsWith(QLatin1Char('/'))) {
+        address.chop(1);
+    }
+    return QUrl::fromPercentEncoding(address.toUtf8());
 }
 
 } // namespace
@@ -29,11 +69,12 @@ WebBrowser::WebBrowser(const QString& name, int index, QWebEngineProfile* profil
 {
     setObjectName(name);
     setPage(new QWebEnginePage(profile, this));
-    connect(page(), &QWebEnginePage::linkHovered, this,
-            [this](const QString& url) { emit StatusTextChange(m_index, url); });
+    // Leaving a link goes back to what the load is doing.
+    connect(page(), &QWebEnginePage::linkHovered, this, [this](const QString& url) {
+        emit StatusTextChange(m_index, url.isEmpty() ? m_loadState : url);
+    });
     connect(page(), &QWebEnginePage::loadingChanged, this, &WebBrowser::reportLoading);
-    connect(this, &QWebEngineView::loadProgress, this,
-            [this](int progress) { emit ProgressChange(m_index, progress, 100); });
+    connect(this, &QWebEngineView::loadProgress, this, &WebBrowser::reportProgress);
     connect(this, &QWebEngineView::printFinished, this, [this] { m_printer.reset(); });
 }
 
@@ -75,31 +116,54 @@ void WebBrowser::ExecWBPrintWithPrompt()
 
 QString WebBrowser::LocationURL() const
 {
-    return url().toString();
+    // The address exactly as loaded: a decoded space would not be the same address.
+    return url().toString(QUrl::FullyEncoded);
 }
 
 QString WebBrowser::documentTitle() const
 {
-    return title();
+    // The engine names a page without a title after its address; that is no title of the page.
+    const QString shown = comparableAddress(title());
+    const bool standIn = shown == comparableAddress(url().toString(QUrl::FullyEncoded)) ||
+                         shown == comparableAddress(url().toDisplayString());
+    return standIn ? QString() : title();
 }
 
 void WebBrowser::reportLoading(const QWebEngineLoadingInfo& info)
 {
     switch (info.status()) {
     case QWebEngineLoadingInfo::LoadStartedStatus:
-        emit StatusTextChange(m_index,
-                              tr("Opening page %1\u2026").arg(info.url().toDisplayString()));
-        break;
+        m_opening = info.url();
+        showLoadState(openingText(0));
+        return;
     case QWebEngineLoadingInfo::LoadSucceededStatus:
-        emit StatusTextChange(m_index, tr("Done"));
+        showLoadState(tr("Done"));
         break;
     case QWebEngineLoadingInfo::LoadFailedStatus:
-        emit StatusTextChange(
-            m_index,
-            tr("Could not open %1: %2").arg(info.url().toDisplayString(), failureText(info)));
+        showLoadState(tr("%1 \u2014 %2").arg(failureReason(info), info.url().toDisplayString()));
         break;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
-        emit StatusTextChange(m_index, tr("Stopped"));
+        showLoadState(tr("Stopped"));
         break;
     }
+    m_opening.clear();
+}
+
+void WebBrowser::reportProgress(int progress)
+{
+    emit ProgressChange(m_index, progress, 100);
+    if (!m_opening.isEmpty()) {
+        showLoadState(openingText(progress));
+    }
+}
+
+QString WebBrowser::openingText(int progress) const
+{
+    return tr("Opening page %1\u2026 %2%").arg(m_opening.toDisplayString()).arg(progress);
+}
+
+void WebBrowser::showLoadState(const QString& text)
+{
+    m_loadState = text;
+    emit StatusTextChange(m_index, text);
 }

@@ -8,7 +8,8 @@ class QWebEngineLoadingInfo;
 class QWebEngineProfile;
 
 // An embedded web browser. Besides the page it reports a status text, as desktop browsers show
-// one: the address of a hovered link, "Opening page …" while loading, "Done" or the failure.
+// one: the address of a hovered link, else "Opening page … 45%" while loading, "Done" or why the
+// page could not be opened.
 class WebBrowser : public QWebEngineView
 {
     Q_OBJECT
@@ -44,7 +45,12 @@ protected:
 
 private:
     void reportLoading(const QWebEngineLoadingInfo& info);
+    void reportProgress(int progress);
+    void showLoadState(const QString& text);
+    QString openingText(int progress) const;
 
     int m_index;
+    QUrl m_opening;      // the page being loaded, none between loads
+    QString m_loadState; // shown while no link is hovered
     std::unique_ptr<QPrinter> m_printer;
 };

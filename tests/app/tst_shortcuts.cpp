@@ -53,15 +53,20 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expectedPage"); // on the store tab
-        for (const char* row :
-             {"Alt+Left /page/one", "Alt+Right /page/three", "F5 /page/two", "Esc /page/two"})
-            QTest::newRow(row) << QString(row).section(' ', 0, 0) << QString(row).section(' ', 1);
+        QTest::addColumn<QString>("focused");      // on the store tab
+        for (const char* row : {"Alt+Left /page/one WebBrowser1_0", "Alt+Right /page/three Text1",
+                                "F5 /page/two WebBrowser1_0", "F5 /page/two Text1",
+                                "Esc /page/two WebBrowser1_0", "Esc /page/two Text1"}) {
+            const QStringList words = QString(row).split(' ');
+            QTest::newRow(row) << words[0] << words[1] << words[2];
+        }
     }
 
     void browserKeys()
     {
         QFETCH(QString, keys);
         QFETCH(QString, expectedPage);
+        QFETCH(QString, focused);
         for (const int tab : {int(Form1::CollectionTabIndex), StoreTab}) {
             for (const QString page : {"/page/one", "/page/two", "/page/three", "back"}) {
                 page == "back" ? browser()->back() : browser()->Navigate(m_server.url(page));
@@ -73,7 +78,7 @@ private slots:
                 QTRY_VERIFY(m_server.pageTargets().contains(loading.toLatin1()));
             }
             form().SSTab1()->setCurrentIndex(tab);
-            focus(tab == StoreTab ? "WebBrowser1_0" : "ListView3");
+            focus(tab == StoreTab ? focused : "ListView3");
             QVERIFY(m_server.settle(browser()));
             m_server.clearRequests();
             press(keys);
@@ -95,15 +100,18 @@ private slots:
         QTest::addColumn<bool>("storeTabsOpen");
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("expected"); // the box focused with its text selected, or a tab
-        // Keys, tab, store tabs, expected.
+        QTest::addColumn<QString>("focused");  // by default the store page or NAME
+        // Keys, tab, store tabs, expected, focused.
         for (const char* row :
              {"Ctrl+F 0 closed Text1", "Ctrl+F 7 closed Text1", "Ctrl+L 0 closed Combo1",
               "Ctrl+L 7 closed Combo1", "Ctrl+P 0 closed print", "Ctrl+P 7 closed print",
-              "F1 0 closed help", "F1 7 closed help", "Ctrl+Tab 0 closed 5", "Ctrl+Tab 0 open 1",
-              "Ctrl+Tab 8 closed 0", "Ctrl+Shift+Tab 0 open 8", "Ctrl+Shift+Tab 5 closed 0",
+              "F1 0 closed help", "F1 7 closed help", "F1 7 closed help Text1",
+              "Ctrl+Tab 0 closed 5", "Ctrl+Tab 0 open 1", "Ctrl+Tab 8 closed 0",
+              "Ctrl+Shift+Tab 0 open 8", "Ctrl+Shift+Tab 5 closed 0",
               "Ctrl+Shift+Tab 7 closed 6"}) {
             const QStringList words = QString(row).split(' ');
-            QTest::newRow(row) << words[1].toInt() << (words[2] == "open") << words[0] << words[3];
+            QTest::newRow(row) << words[1].toInt() << (words[2] == "open") << words[0] << words[3]
+                               << words.value(4, words[1] == "0" ? "WebBrowser1_0" : "Text2");
         }
     }
 
@@ -113,12 +121,13 @@ private slots:
         QFETCH(bool, storeTabsOpen);
         QFETCH(QString, keys);
         QFETCH(QString, expected);
+        QFETCH(QString, focused);
         if (storeTabsOpen)
             form().storeBrowsing().OpenStoreTabs();
         form().SSTab1()->setCurrentIndex(tab);
         auto* combo1 = m_window->find<QComboBox>("Combo1");
         combo1->setEditText("http://typed.example/");
-        focus(tab == StoreTab ? "WebBrowser1_0" : "Text2");
+        focus(focused);
         press(keys);
         if (expected == "Text1" || expected == "Combo1") {
             QCOMPARE(QApplication::focusWidget(), m_window->find<QWidget>(expected));

@@ -71,8 +71,14 @@ void LocalWebServer::readFrom(QTcpSocket* socket)
     const int delay = path.startsWith("/slow/") ? 1500 : 0;
     QTimer::singleShot(delay, this, [this, socket = QPointer<QTcpSocket>(socket), path, delay] {
         slowPagesSent += delay > 0 ? 1 : 0;
-        if (socket) {
-            socket->write(response(path));
+        if (!socket) {
+            return;
+        }
+        const QByteArray whole = response(path);
+        if (path.startsWith("/hang/")) { // half the page, and the promise of more
+            socket->write(whole.left(whole.size() / 2));
+        } else {
+            socket->write(whole);
             socket->disconnectFromHost();
         }
     });
@@ -80,7 +86,10 @@ void LocalWebServer::readFrom(QTcpSocket* socket)
 
 QString LocalWebServer::title(const QByteArray& path)
 {
-    if (path.startsWith("/page/") || path.startsWith("/slow/")) {
+    if (path.startsWith("/bare/")) {
+        return {};
+    }
+    if (path.startsWith("/page/") || path.startsWith("/slow/") || path.startsWith("/hang/")) {
         return QUrl::fromPercentEncoding(path.mid(6));
     }
     return path == "/index.htm" ? QStringLiteral("Vellumark") : QStringLiteral("Not found");
@@ -88,13 +97,16 @@ QString LocalWebServer::title(const QByteArray& path)
 
 QByteArray LocalWebServer::response(const QByteArray& path)
 {
+    const QString name = title(path);
+    const bool storePage = name != "Not found" && path != "/index.htm";
     const QByteArray link =
-        QByteArray("<a href=\"") + LinkTarget + "\" style=\"display:block;height:100vh\">Next</a>";
+        QByteArray("<a href=\"") + LinkTarget + "\" style=\"display:block;height:50vh\">Next</a>";
     const QByteArray html =
-        "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" +
-        title(path).toHtmlEscaped().toUtf8() + "</title></head><body style=\"margin:0\">" +
-        (path.startsWith("/page/") || path.startsWith("/slow/") ? link : "") + "</body></html>";
-    return QByteArray(title(path) == "Not found" ? "HTTP/1.1 404 Not Found" : "HTTP/1.1 200 OK") +
+        "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" +
+        (name.isEmpty() ? "" : "<title>" + name.toHtmlEscaped().toUtf8() + "</title>") +
+        "</head><body style=\"margin:0\">" + (storePage ? link : "") + QByteArray(2000, ' ') +
+        "</body></html>";
+    return QByteArray(name == "Not found" ? "HTTP/1.1 404 Not Found" : "HTTP/1.1 200 OK") +
            "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
            "Connection: close\r\nContent-Length: " +
            QByteArray::number(html.size()) + "\r\n\r\n" + html;
