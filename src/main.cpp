@@ -14,7 +14,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumark"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Vellumark"));
+    // No display name: Qt would append it to every window title the window manager shows.
     // Ties the windows to the menu entry (Wayland's app id) and gives every window the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));
     QApplication::setWindowIcon(AppIcon::icon());

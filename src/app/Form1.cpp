@@ -85,9 +85,9 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
 
     setMinimumSize(Twips::toPixels(WindowLayout::MinimumWidth),
                    Twips::toPixels(WindowLayout::MinimumHeight));
-    QSize designSize(Twips::toPixels(DesignWidth), Twips::toPixels(DesignHeight) +
-                                                       menuBar()->sizeHint().height() +
-                                                       m_statusBar->sizeHint().height());
+    // The design client area holds the status bar; only the menu bar comes on top of it.
+    QSize designSize(Twips::toPixels(DesignWidth),
+                     Twips::toPixels(DesignHeight) + menuBar()->sizeHint().height());
     // At large scale factors the designed size can exceed a small screen: open no larger than it.
     if (const QScreen* shownOn = screen()) {
         designSize = designSize.boundedTo(shownOn->availableSize());
@@ -121,6 +121,7 @@ void Form1::buildMenus()
     // The tracker list's pop-up menu: never on the menu bar.
     m_popUp = new QMenu(tr("Popup"), this);
     m_popUp->setObjectName(QStringLiteral("PopUp"));
+    m_popUp->setAccessibleName(tr("Tracked page"));
     menuEntry(m_popUp, QStringLiteral("Delete"), tr("&Delete"));
     menuEntry(m_popUp, QStringLiteral("Display"), tr("&Display"));
 }
@@ -298,6 +299,8 @@ void Form1::showSecondaryWindow(QWidget* window)
 {
     connect(window, &QObject::destroyed, this, &Form1::quitWhenNoWindowIsLeft,
             Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    // A minimized window comes back as it was, page and all.
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
@@ -322,9 +325,20 @@ void Form1::resizeEvent(QResizeEvent* event)
     Form_Resize();
 }
 
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    // On X11 the window manager's frame is not known at the first resize; it arrives with a
+    // later move, and the layout counts it in.
+    if (frameGeometry().size() != m_laidOutFor) {
+        Form_Resize();
+    }
+}
+
 void Form1::Form_Resize()
 {
     const QRect outer = frameGeometry();
+    m_laidOutFor = outer.size();
     const WindowGeometry g =
         WindowLayout::compute(Twips::fromPixels(outer.height()), Twips::fromPixels(outer.width()));
     const auto resize = [](QWidget* control, int width, int height) {

@@ -72,6 +72,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -116,4 +117,5 @@ private:
     QString m_helpPage;
     QPointer<Form2> m_help;
     QPointer<frmAbout> m_about;
+    QSize m_laidOutFor; // the outer size of the last layout, frame included
 };

@@ -7,8 +7,9 @@ StatusBar::StatusBar(const QString& name, QWidget* parent)
     , m_panel(new QLabel(this))
 {
     setObjectName(name);
+    // The bar carries the name; a named panel would speak its name instead of its text.
+    setAccessibleName(tr("Status"));
     m_panel->setObjectName(QStringLiteral("Panel1"));
-    m_panel->setAccessibleName(tr("Status"));
     m_panel->setTextFormat(Qt::PlainText);
     addWidget(m_panel, 1);
 }

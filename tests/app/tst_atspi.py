@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""The real program as a screen reader drives it: "Find It!", found by its name on the desktop's
-accessibility bus (AT-SPI), is pressed and the store tabs open. Run in a D-Bus session under X:
-    dbus-run-session -- xvfb-run -a /usr/bin/python3 tst_atspi.py <vellumark program>"""
+"""The real program as a screen reader and a window manager (openbox) see it: the windows' titles
+and hints, the first layout, the status text, the tracker's pop-up menu from the keyboard and the
+help window coming back from the task bar. Run in a D-Bus session under X:
+    dbus-run-session -- xvfb-run -a -s '-screen 0 1600x1000x24' /usr/bin/python3 tst_atspi.py <vellumark program>"""
 import os
 import shutil
 import subprocess
@@ -10,6 +11,11 @@ import tempfile
 import time
 
 import pyatspi
+from gi.repository import GLib
+
+TITLE = "Vellumark - (Sorcelan)"
+MWM_FUNC_MINIMIZE, MWM_FUNC_MAXIMIZE, MWM_FUNC_CLOSE = 0x8, 0x10, 0x20
+MWM_DECOR_TITLE, MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 0x8, 0x20, 0x40
 
 
 def wait_for(what, find, seconds=60):
@@ -18,16 +24,18 @@ def wait_for(what, find, seconds=60):
         found = find()
         if found:
             return found
-        time.sleep(0.2)
-    sys.exit(f"FAIL: {what} did not appear within {seconds} s")
+        while GLib.MainContext.default().iteration(False):  # delivers the bus's events
+            pass
+        time.sleep(0.1)
+    sys.exit(f"FAIL: {what} within {seconds} s (windows: {titled_windows()})")
 
 
-def find(node, role, name):
-    """The first node of the role and name below node, leaving out the pages' contents."""
+def find(node, role, name=None):
+    """The first node of the role (and name) below node, leaving out the pages' contents."""
     for child in node:
         if child is None:
             continue
-        if child.getRole() == role and child.name == name:
+        if child.getRole() == role and name in (None, child.name):
             return child
         if child.getRole() != pyatspi.ROLE_DOCUMENT_WEB:
             found = find(child, role, name)
@@ -36,27 +44,145 @@ def find(node, role, name):
     return None
 
 
+def press(app, role, name):
+    node = wait_for(f'"{name}" appeared', lambda: find(app, role, name))
+    action = node.queryAction()
+    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+
+
+def run(*command):
+    return subprocess.run(command, check=True, capture_output=True, text=True).stdout
+
+
+def xprop(window, name):
+    """The property's value; empty when the window or the property is gone."""
+    shown = subprocess.run(["xprop"] + (["-root"] if window == "root" else ["-id", window]) + [name],
+                           capture_output=True, text=True).stdout
+    _, typed, value = shown.partition(")")  # NAME(TYPE) = value, or NAME(TYPE): value
+    return value.lstrip(" =:").strip() if typed and "not found" not in shown else ""
+
+
+def titled_windows():
+    """The title of each window the window manager manages, by window id."""
+    ids = xprop("root", "_NET_CLIENT_LIST").partition("#")[2].replace(",", " ").split()
+    return {window: xprop(window, "_NET_WM_NAME").strip('"') for window in ids}
+
+
+def window_titled(title):
+    return wait_for(f'a window titled "{title}" was shown', lambda: next(
+        (w for w, shown in titled_windows().items() if shown == title), None))
+
+
+def size(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return extents.width, extents.height
+
+
+def check_fixed_title_and_close_only(window):
+    _, functions, decorations = [int(v, 16) for v in xprop(window, "_MOTIF_WM_HINTS").split(",")][:3]
+    if functions & (MWM_FUNC_MINIMIZE | MWM_FUNC_MAXIMIZE) or not functions & MWM_FUNC_CLOSE:
+        sys.exit(f"FAIL: window {window} asks for the functions {functions:#x}")
+    if decorations & (MWM_DECOR_MINIMIZE | MWM_DECOR_MAXIMIZE) or not decorations & MWM_DECOR_TITLE:
+        sys.exit(f"FAIL: window {window} asks for the decorations {decorations:#x}")
+    if any(a in xprop(window, "_NET_WM_ALLOWED_ACTIONS") for a in ("MAXIMIZE", "ACTION_RESIZE")):
+        sys.exit(f"FAIL: the window manager lets window {window} be resized or maximized")
+
+
 def main():
+    openbox = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    wait_for("openbox took over the screen", lambda: xprop("root", "_NET_SUPPORTING_WM_CHECK"))
     with tempfile.TemporaryDirectory() as home:
         # A copy of the program in a folder of its own keeps its data files in there.
         program = shutil.copy(sys.argv[1], os.path.join(home, "vellumark"))
+        tracker = os.path.join(home, "file.dtt")
+        with open(tracker, "wb") as rows:
+            rows.write(b"Card 1\r\nhttp://a.test/1\r\nCard 2\r\nhttp://a.test/2\r\n"
+                       b"Card 3\r\nhttp://a.test/3\r\n")
+        os.mkdir(os.path.join(home, "file3.dtt"))  # unreadable: the program says so in a box
         environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
         running = subprocess.Popen([program], env=environment)
         try:
             desktop = pyatspi.Registry.getDesktop(0)
-            app = wait_for("the program", lambda: next(
+            app = wait_for("the program started", lambda: next(
                 (a for a in desktop if a and a.get_process_id() == running.pid), None))
-            find_it = wait_for('"Find It!"', lambda: find(app, pyatspi.ROLE_PUSH_BUTTON, "Find It!"))
-            if not find(app, pyatspi.ROLE_PAGE_TAB, "Home"):
-                sys.exit('FAIL: the first store tab does not read "Home" before the search')
-            action = find_it.queryAction()
-            action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
-            wait_for('the "Ebay" tab', lambda: find(app, pyatspi.ROLE_PAGE_TAB, "Ebay"))
-            print('PASS: "Find It!" pressed through AT-SPI opened the store tabs')
+            wait_for("the message box and the main window were shown, titled " + TITLE,
+                     lambda: list(titled_windows().values()) == [TITLE, TITLE])
+            press(app, pyatspi.ROLE_PUSH_BUTTON, "OK")
+            main_window = window_titled(TITLE)
+
+            # The first layout, once the frame is known, is the one a resize to that size gives.
+            collection = wait_for("the collection list", lambda: find(
+                app, pyatspi.ROLE_TREE, "My Collection"))
+            tabs = find(app, pyatspi.ROLE_FILLER, "Stores and lists")
+            time.sleep(1)
+            first = size(collection), size(tabs)
+            geometry = dict(line.split("=") for line in run(
+                "xdotool", "getwindowgeometry", "--shell", main_window).split())
+            for grow in (40, 0):
+                run("xdotool", "windowsize", "--sync", main_window,
+                    str(int(geometry["WIDTH"]) + grow), str(int(geometry["HEIGHT"]) + grow))
+                time.sleep(1)
+            if (size(collection), size(tabs)) != first:
+                sys.exit(f"FAIL: first layout {first}, after a resize to the same size "
+                         f"{(size(collection), size(tabs))}")
+
+            # A screen reader reads the status text of a store tab.
+            press(app, pyatspi.ROLE_PAGE_TAB, "Home")
+            press(app, pyatspi.ROLE_PUSH_BUTTON, "Find It!")
+            status = find(app, pyatspi.ROLE_STATUS_BAR)
+            wait_for("the status text was readable", lambda: find(status, pyatspi.ROLE_LABEL) and (
+                find(status, pyatspi.ROLE_LABEL).name.startswith(("Opening page ", "Could not "))))
+
+            # The tracker's pop-up menu from the keyboard: read on the bus and chosen there.
+            menus = []
+            pyatspi.Registry.registerEventListener(
+                lambda event: event.source and event.source.getRole() == pyatspi.ROLE_POPUP_MENU
+                and event.detail1 and menus.append(event.source), "object:state-changed:showing")
+            press(app, pyatspi.ROLE_PAGE_TAB, "Tracker")
+            tracker_list = wait_for("the tracker list", lambda: find(app, pyatspi.ROLE_TREE, "Tracker"))
+            for row, key, entry, done in (
+                    (1, "shift+F10", "Delete", lambda: open(tracker, "rb").read().count(b"\r\n") == 4),
+                    (0, "Menu", "Display", lambda: find(app, pyatspi.ROLE_PAGE_TAB_LIST, "Ebay"))):
+                cell = tracker_list.queryTable().getAccessibleAt(row, 0)
+                extents = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                run("xdotool", "mousemove", str(extents.x + 5), str(extents.y + extents.height // 2),
+                    "click", "1")
+                menus.clear()
+                run("xdotool", "key", key)
+                menu = wait_for(f"the pop-up menu was shown by {key}", lambda: menus and menus[-1])
+                if [item.name for item in menu] != ["Delete", "Display"] or not menu.name:
+                    sys.exit(f"FAIL: the pop-up menu {menu.name!r} holds {[i.name for i in menu]}")
+                press(menu, pyatspi.ROLE_MENU_ITEM, entry)
+                wait_for(f'"{entry}" chosen on the bus did its work', done)
+            if b"Card 2" in open(tracker, "rb").read():
+                sys.exit("FAIL: Delete removed another row than the selected second one")
+
+            # The help window: a fixed border with a close button only; back from the task bar.
+            press(app, pyatspi.ROLE_MENU_ITEM, "Help Page")
+            help_window = window_titled("Help Page")
+            check_fixed_title_and_close_only(help_window)
+            run("xdotool", "windowminimize", "--sync", help_window)
+            press(app, pyatspi.ROLE_MENU_ITEM, "Help Page")
+            wait_for("the minimized help window came back to the front", lambda: (
+                "Normal" in xprop(help_window, "WM_STATE") and
+                int(xprop("root", "_NET_ACTIVE_WINDOW").split("#")[-1], 16) == int(help_window, 16)))
+
+            # The About box: a fixed dialog of the main window, not in the task bar.
+            press(app, pyatspi.ROLE_MENU_ITEM, "About Us")
+            about = window_titled("About Vellumark - (Duelkin)")
+            check_fixed_title_and_close_only(about)
+            if (int(xprop(about, "WM_TRANSIENT_FOR").split("#")[-1], 16) != int(main_window, 16) or
+                    not xprop(about, "_NET_WM_WINDOW_TYPE").startswith("_NET_WM_WINDOW_TYPE_DIALOG")):
+                sys.exit("FAIL: the About box is not a dialog of the main window")
+            if sorted(titled_windows().values()) != sorted(
+                    ["About Vellumark - (Duelkin)", "Help Page", TITLE]):
+                sys.exit(f"FAIL: the window manager shows the titles {titled_windows()}")
+            print("PASS: titles, hints, layout, status text, pop-up menu and help window")
         finally:
             running.terminate()
             running.wait(30)
+            openbox.terminate()
 
 
 if __name__ == "__main__":

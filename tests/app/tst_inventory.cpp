@@ -1,6 +1,7 @@
 #include "TestDoubles.h"
 #include "TestMain.h"
 #include "app/Form1.h"
+#include "lists/collection/CollectionTab.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
 
@@ -198,14 +199,52 @@ private slots:
     {
         QFETCH(int, tab);
         QFETCH(QString, controls);
+        QCOMPARE(tabWalk(tab).join(' '),
+                 "Command1 Command16 Command17 Command18 Command19 Combo1 "
+                 "Command22 Text1 Command21 Command11 qt_tabwidget_tabbar " +
+                     controls);
+    }
+
+    // The help page names the collection's boxes and buttons in the order Tab visits them.
+    void helpPageTellsTheCollectionTabOrder()
+    {
+        QFile help(QFINDTESTDATA("../../src/app/help.htm"));
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QString told = QRegularExpression("<p id=\"collection-tab-order\">(.*?)</p>",
+                                                QRegularExpression::DotMatchesEverythingOption)
+                                 .match(QString::fromUtf8(help.readAll()))
+                                 .captured(1);
+        QStringList named;
+        for (const QRegularExpressionMatch& bold :
+             QRegularExpression("<b>(.*?)</b>").globalMatch(told))
+            named << bold.captured(1);
+        QStringList visited;
+        for (const QString& name : tabWalk(Form1::CollectionTabIndex)) {
+            auto* control = m_window.findChild<QWidget*>(name);
+            if (!m_window.collectionTab()->isAncestorOf(control))
+                continue;
+            if (auto* button = qobject_cast<QAbstractButton*>(control))
+                visited << button->text();
+            else if (qobject_cast<QLineEdit*>(control))
+                visited << control->accessibleName();
+        }
+        QCOMPARE(named, visited);
+    }
+
+private:
+    // The controls Tab visits on the tab, from the first of the top bar around to it again or
+    // into a store page, each by the nearest name (a combo box's line edit counts as the box).
+    QStringList tabWalk(int tab)
+    {
         m_window.show();
         m_window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&m_window));
+        if (!QTest::qWaitForWindowActive(&m_window))
+            return {"the window did not become active"};
         m_window.SSTab1()->setCurrentIndex(tab);
         auto* start = m_window.findChild<QWidget*>("Command1");
         start->setFocus();
         QStringList visited;
-        do { // by the nearest name: a combo box's line edit or a browser's page count as theirs
+        do {
             visited << start->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             for (start = QApplication::focusWidget(); start->objectName().isEmpty();)
@@ -214,9 +253,7 @@ private slots:
                  visited.size() < 40);
         if (start->inherits("WebBrowser"))
             visited << start->objectName();
-        QCOMPARE(visited.join(' '), "Command1 Command16 Command17 Command18 Command19 Combo1 "
-                                    "Command22 Text1 Command21 Command11 qt_tabwidget_tabbar " +
-                                        controls);
+        return visited;
     }
 };
 

@@ -5,6 +5,8 @@
 #include "app/frmAbout.h"
 #include "platform/Twips.h"
 
+#include <QMenuBar>
+
 // Runs the event loop with action; true when the program ends (exit code 0) within a second.
 bool programEndsAfter(const std::function<void()>& action)
 {
@@ -92,6 +94,9 @@ private slots:
 
     void controlsFollowTheWindowSize()
     {
+        // The design client area holds the status bar; the menu bar comes on top of it.
+        QCOMPARE(form().size(),
+                 QSize(Twips::toPixels(13650), Twips::toPixels(8880) + form().menuBar()->height()));
         for (const QSize size : {QSize(40, 30), QSize(1100, 780)}) {
             form().resize(size);
             QTRY_COMPARE(form().size(), size.expandedTo(form().minimumSize()));

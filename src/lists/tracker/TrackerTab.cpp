@@ -6,7 +6,9 @@
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
 
+#include <QContextMenuEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 
@@ -14,6 +16,20 @@ namespace {
 
 const QString TrackerFile = QStringLiteral("file.dtt");
 constexpr int TrackerTabIndex = 5;
+
+bool asksForPopUpFromKeyboard(const QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu) {
+        return static_cast<const QContextMenuEvent*>(event)->reason() ==
+               QContextMenuEvent::Keyboard;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    return key->key() == Qt::Key_Menu ||
+           (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+}
 
 } // namespace
 
@@ -37,6 +53,7 @@ TrackerTab::TrackerTab(Collaborators collaborators, QWidget* parent)
     connect(ListView1, &ListView::DblClick, this, &TrackerTab::Display);
     connect(Command6, &QPushButton::clicked, this, &TrackerTab::Delete);
     connect(ListView1, &ListView::MouseDown, this, &TrackerTab::ListView1_MouseDown);
+    ListView1->installEventFilter(this);
 }
 
 void TrackerTab::Command11_Click()
@@ -71,4 +88,26 @@ void TrackerTab::ListView1_MouseDown(Qt::MouseButton button, const QPoint& posit
     if (button == Qt::RightButton) {
         m_with.popUp.popup(ListView1->viewport()->mapToGlobal(position));
     }
+}
+
+bool TrackerTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ListView1 && asksForPopUpFromKeyboard(event)) {
+        showPopUpFromKeyboard();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TrackerTab::showPopUpFromKeyboard()
+{
+    // Some systems send the Menu key both as a key and as a context-menu request: one menu.
+    if (m_with.popUp.isVisible()) {
+        return;
+    }
+    const QRect row = ListView1->visualRect(ListView1->currentIndex());
+    const QPoint at = row.isValid() ? row.bottomLeft() : QPoint(0, 0);
+    m_with.popUp.popup(ListView1->viewport()->mapToGlobal(at));
+    // With the first entry highlighted a screen reader says where the keyboard is.
+    m_with.popUp.setActiveAction(m_with.popUp.actions().value(0));
 }

@@ -40,6 +40,12 @@ public slots:
     void Delete();
     void ListView1_MouseDown(Qt::MouseButton button, const QPoint& position);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The Menu key or Shift+F10 on the list: the pop-up menu at the selected row.
+    void showPopUpFromKeyboard();
+
     Collaborators m_with;
 };
