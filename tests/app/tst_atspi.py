@@ -30,6 +30,11 @@ def wait_for(what, find, seconds=60):
     sys.exit(f"FAIL: {what} within {seconds} s (windows: {titled_windows()})")
 
 
+def is_load_state(text):
+    """A store page's load as the status bar tells it: opening, or why it failed."""
+    return text.startswith("Opening page ") or " \u2014 http" in text
+
+
 def find(node, role, name=None):
     """The first node of the role (and name) below node, leaving out the pages' contents."""
     for child in node:
@@ -132,7 +137,7 @@ def main():
             press(app, pyatspi.ROLE_PUSH_BUTTON, "Find It!")
             status = find(app, pyatspi.ROLE_STATUS_BAR)
             wait_for("the status text was readable", lambda: find(status, pyatspi.ROLE_LABEL) and (
-                find(status, pyatspi.ROLE_LABEL).name.startswith(("Opening page ", "Could not "))))
+                is_load_state(find(status, pyatspi.ROLE_LABEL).name)))
 
             # The tracker's pop-up menu from the keyboard: read on the bus and chosen there.
             menus = []
@@ -146,8 +151,11 @@ def main():
                     (0, "Menu", "Display", lambda: find(app, pyatspi.ROLE_PAGE_TAB_LIST, "Ebay"))):
                 cell = tracker_list.queryTable().getAccessibleAt(row, 0)
                 extents = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-                run("xdotool", "mousemove", str(extents.x + 5), str(extents.y + extents.height // 2),
-                    "click", "1")
+                # The pop-up chosen before may still hold the pointer for a moment: click again.
+                wait_for(f"row {row} was selected by a click", lambda: run(
+                    "xdotool", "mousemove", str(extents.x + 5),
+                    str(extents.y + extents.height // 2), "click", "1") or time.sleep(0.5) or
+                    list(tracker_list.queryTable().getSelectedRows()) == [row])
                 menus.clear()
                 run("xdotool", "key", key)
                 menu = wait_for(f"the pop-up menu was shown by {key}", lambda: menus and menus[-1])
