@@ -39,7 +39,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath("file5.dtt");
         writeFile(path, before.replace('|', "\r\n").toUtf8());
-        ListsWindow window(folder.path(), Form1::PriceCheckTabIndex);
+        ListsWindow window(folder.path(), Program::PriceCheckTabIndex);
         window.run(steps.split(';'), Buttons, "ListView2");
         QCOMPARE(window.texts(Boxes).join('|'), boxes);
         QCOMPARE(fileBytes(path), before.toUtf8()); // no SAVE yet
