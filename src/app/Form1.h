@@ -49,7 +49,6 @@ public:
     TabControl* SSTab1() const { return m_tabs; }
     WebBrowser* WebBrowser1(int index) const { return m_browsers.at(size_t(index)); }
     StatusBar* StatusBar1() const { return m_statusBar; }
-    DataFiles& dataFiles() { return *m_dataFiles; }
     StoreBrowsing& storeBrowsing() { return *m_storeBrowsing; }
     Form2* helpWindow() const;
     frmAbout* aboutBox() const;
