@@ -1,6 +1,7 @@
 #include "app/AppIcon.h"
 #include "app/Form1.h"
 #include "data/DataFolder.h"
+#include "data/Program.h"
 #include "platform/CommonDialog.h"
 #include "platform/LinePrinter.h"
 #include "platform/MessageBox.h"
@@ -13,7 +14,7 @@ int main(int argc, char* argv[])
     // application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Vellumark"));
+    QApplication::setApplicationName(QLatin1String(Program::Name));
     // No display name: Qt would append it to every window title the window manager shows.
     // Ties the windows to the menu entry (Wayland's app id) and gives every window the icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(VELLUMARK_APP_ID));

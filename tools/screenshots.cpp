@@ -51,7 +51,7 @@ int main(int argc, char* argv[])
         window.SSTab1()->setCurrentIndex(tab);
         saveScreen(output, QStringLiteral("tab%1").arg(tab));
     }
-    window.SSTab1()->setCurrentIndex(Form1::CollectionTabIndex);
+    window.SSTab1()->setCurrentIndex(Program::CollectionTabIndex);
     window.helpp_Click();
     window.helpWindow()->move(40, 40);
     saveScreen(output, QStringLiteral("help"));

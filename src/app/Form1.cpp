@@ -3,20 +3,16 @@
 #include "AppIcon.h"
 #include "Form2.h"
 #include "KeyboardShortcuts.h"
-#include "WindowLayout.h"
 #include "browse/StoreBrowsing.h"
-#include "data/ColumnSort.h"
 #include "data/DataFiles.h"
 #include "data/InstallLayout.h"
 #include "frmAbout.h"
+#include "layout/WindowLayout.h"
 #include "lists/collection/CollectionTab.h"
 #include "lists/pricecheck/PriceCheckTab.h"
 #include "lists/tracker/TrackerTab.h"
 #include "lists/tradewish/TradeWishTab.h"
 #include "platform/Controls.h"
-#include "platform/ListBox.h"
-#include "platform/ListView.h"
-#include "platform/PictureBox.h"
 #include "platform/StatusBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
@@ -26,11 +22,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -66,7 +60,7 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
     , m_helpPage(helpPage)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Vellumark - (Sorcelan)"));
+    setWindowTitle(QLatin1String(Program::WindowTitle));
     setWindowIcon(AppIcon::icon());
     // Closing this window alone does not end the program while the help window or the About
     // box is open; quitWhenNoWindowIsLeft decides instead.
@@ -80,7 +74,6 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
     m_statusBar = new StatusBar(QStringLiteral("StatusBar1"), this);
     setStatusBar(m_statusBar);
     buildTabs(client, hosts);
-    connectPrintouts();
     installKeyboardShortcuts();
 
     setMinimumSize(Twips::toPixels(WindowLayout::MinimumWidth),
@@ -117,13 +110,6 @@ void Form1::buildMenus()
             &Form1::helpp_Click);
     connect(menuEntry(help, QStringLiteral("about"), tr("About Us")), &QAction::triggered, this,
             &Form1::about_Click);
-
-    // The tracker list's pop-up menu: never on the menu bar.
-    m_popUp = new QMenu(tr("Popup"), this);
-    m_popUp->setObjectName(QStringLiteral("PopUp"));
-    m_popUp->setAccessibleName(tr("Tracked page"));
-    menuEntry(m_popUp, QStringLiteral("Delete"), tr("&Delete"));
-    menuEntry(m_popUp, QStringLiteral("Display"), tr("&Display"));
 }
 
 void Form1::buildTopBar(QWidget* client)
@@ -186,45 +172,33 @@ void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)
     connect(findChild<QAction*>(QStringLiteral("print")), &QAction::triggered, m_storeBrowsing,
             &StoreBrowsing::Command19_Click);
 
-    m_tracker = new TrackerTab({*m_dataFiles, *m_storeBrowsing, *m_tabs, *m_popUp});
-    m_tabs->addTab(m_tracker, tr("Tracker"));
+    m_tracker = new TrackerTab(*m_dataFiles, *m_storeBrowsing, *m_printouts);
+    m_tabs->addTab(m_tracker, TrackerTab::caption());
     connect(m_track, &QPushButton::clicked, m_tracker, &TrackerTab::Command11_Click);
-    connect(findChild<QAction*>(QStringLiteral("Delete")), &QAction::triggered, m_tracker,
-            &TrackerTab::Delete);
-    connect(findChild<QAction*>(QStringLiteral("Display")), &QAction::triggered, m_tracker,
-            &TrackerTab::Display);
+    connect(m_tracker, &TrackerTab::pageTracked, m_tabs,
+            [this] { m_tabs->setCurrentIndex(Program::TrackerTabIndex); });
     m_priceCheck = new PriceCheckTab(*m_dataFiles);
-    m_tabs->addTab(m_priceCheck, tr("Price Check"));
+    m_tabs->addTab(m_priceCheck, PriceCheckTab::caption());
     m_collection = new CollectionTab(m_services.fileChooser, m_services.messageBox, *m_dataFiles);
-    m_tabs->addTab(m_collection, tr("My Collection"));
-    m_tradeWish = new TradeWishTab(*m_dataFiles);
-    m_tabs->addTab(m_tradeWish, tr("Trade/Wish"));
-
-    // One sort operation serves the headings of all three list views; a screen reader names each
-    // after its tab.
-    for (ListView* list :
-         {m_tracker->ListView1, m_priceCheck->ListView2, m_collection->ListView3}) {
-        list->setAccessibleName(m_tabs->caption(m_tabs->indexOf(list->parentWidget())));
-        connect(list, &ListView::ColumnClick, this,
-                [list](int column) { ColumnSort::headingClicked(*list, column); });
-    }
+    m_tabs->addTab(m_collection, CollectionTab::caption());
+    m_tradeWish = new TradeWishTab(*m_dataFiles, *m_printouts);
+    m_tabs->addTab(m_tradeWish, TradeWishTab::caption());
 }
 
 void Form1::Form_Load()
 {
-    m_collection->Text19->setText(QStringLiteral("COMMON"));
-    m_dataFiles->ReadLineFile(*m_tracker->ListView1, QStringLiteral("file.dtt"));
-    m_dataFiles->ReadLineFile(*m_collection->ListView3, QStringLiteral("file2.dtt"));
-    m_dataFiles->ReadLineFile(*m_priceCheck->ListView2, QStringLiteral("file5.dtt"));
+    m_collection->fillInDefaultRarity();
+    m_tracker->readFiles();
+    m_collection->readFiles();
+    m_priceCheck->readFiles();
     m_tabs->setCaption(0, tr("Home"));
     for (int store = 1; store < StoreCount; ++store) {
         m_tabs->setAvailable(store, false);
     }
     m_browsers[0]->Navigate(m_startPage);
-    m_dataFiles->ReadQuotedFile(*m_tradeWish->List1, QStringLiteral("file3.dtt"));
-    m_dataFiles->ReadQuotedFile(*m_tradeWish->List2, QStringLiteral("file4.dtt"));
+    m_tradeWish->readFiles();
 
-    m_tabs->setCurrentIndex(CollectionTabIndex);
+    m_tabs->setCurrentIndex(Program::CollectionTabIndex);
     // Told once the window is up, so the message stands in front of it.
     QMetaObject::invokeMethod(
         this, [this] { m_dataFiles->reportUnreadableFiles(); }, Qt::QueuedConnection);
@@ -235,33 +209,11 @@ QString Form1::installedHelpPage()
     return InstallLayout::helpPage(QCoreApplication::applicationDirPath());
 }
 
-void Form1::connectPrintouts()
-{
-    connect(m_tracker->Command7, &QPushButton::clicked, this,
-            [this] { m_printouts->printRows(*m_tracker->ListView1); });
-    connect(m_tradeWish->Command26, &QPushButton::clicked, this, [this] {
-        m_printouts->printEntries(QStringLiteral("CARDS TO TRADE"), *m_tradeWish->List1);
-    });
-    connect(m_tradeWish->Command27, &QPushButton::clicked, this, [this] {
-        m_printouts->printEntries(QStringLiteral("MY WISH LIST"), *m_tradeWish->List2);
-    });
-}
-
 void Form1::installKeyboardShortcuts()
 {
-    KeyboardShortcuts::install(
-        {this,
-         m_searchTerm,
-         m_address,
-         m_storeBrowsing,
-         m_tabs,
-         findChild<QAction*>(QStringLiteral("print")),
-         findChild<QAction*>(QStringLiteral("helpp")),
-         {{m_tracker->ListView1, nullptr, findChild<QAction*>(QStringLiteral("Delete"))},
-          {m_priceCheck->ListView2, m_priceCheck->Command9},
-          {m_collection->ListView3, m_collection->Command3},
-          {m_tradeWish->List1, m_tradeWish->Command15},
-          {m_tradeWish->List2, m_tradeWish->Command23}}});
+    KeyboardShortcuts::install({this, m_searchTerm, m_address, m_storeBrowsing, m_tabs,
+                                findChild<QAction*>(QStringLiteral("print")),
+                                findChild<QAction*>(QStringLiteral("helpp"))});
 }
 
 void Form1::closer_Click()
@@ -341,32 +293,13 @@ void Form1::Form_Resize()
     m_laidOutFor = outer.size();
     const WindowGeometry g =
         WindowLayout::compute(Twips::fromPixels(outer.height()), Twips::fromPixels(outer.width()));
-    const auto resize = [](QWidget* control, int width, int height) {
-        control->resize(Twips::toPixels(width), Twips::toPixels(height));
-    };
-    const auto setTop = [](QWidget* control, int top) {
-        control->move(control->x(), Twips::toPixels(top));
-    };
+    // Each tab places its own controls; in a compact window only the collection list follows.
     for (WebBrowser* browser : m_browsers) {
-        resize(browser, g.browserWidth, g.browserHeight);
+        Controls::resize(browser, g.browserWidth, g.browserHeight);
     }
-    resize(m_collection->ListView3, g.collectionListWidth, g.collectionListHeight);
-    resize(m_tabs, g.tabsWidth, g.tabsHeight);
-    if (g.compact) {
-        return;
-    }
-    resize(m_tracker->ListView1, g.trackerListWidth, g.trackerListHeight);
-    resize(m_priceCheck->ListView2, g.priceListWidth, g.priceListHeight);
-    setTop(m_priceCheck->Frame2, TabControl::pageTop(g.priceFrameTop));
-    setTop(m_tracker->Frame3, TabControl::pageTop(g.trackerFrameTop));
-    TradeWishTab& tradeWish = *m_tradeWish;
-    resize(tradeWish.Frame5, Twips::fromPixels(tradeWish.Frame5->width()), g.tradeWishFrameHeight);
-    setTop(tradeWish.Frame4, TabControl::pageTop(g.tradeWishButtonsTop));
-    setTop(m_collection->Picture1, TabControl::pageTop(g.pictureTop));
-    resize(m_collection->Picture1, Twips::fromPixels(m_collection->Picture1->width()),
-           g.pictureHeight);
-    resize(tradeWish.List1, Twips::fromPixels(tradeWish.List1->width()), g.tradeListHeight);
-    resize(tradeWish.List2, Twips::fromPixels(tradeWish.List2->width()), g.wishListHeight);
-    setTop(tradeWish.Text11, g.tradeEntryTop);
-    setTop(tradeWish.Text12, g.wishEntryTop);
+    m_collection->followWindowSize(g);
+    Controls::resize(m_tabs, g.tabsWidth, g.tabsHeight);
+    m_tracker->followWindowSize(g);
+    m_priceCheck->followWindowSize(g);
+    m_tradeWish->followWindowSize(g);
 }

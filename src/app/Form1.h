@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browse/StoreAddresses.h"
+#include "data/Program.h"
 #include "platform/PlatformServices.h"
 
 #include <QMainWindow>
@@ -17,7 +18,6 @@ class PriceCheckTab;
 class QAction;
 class QComboBox;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 class QWebEngineProfile;
 class StatusBar;
@@ -35,13 +35,6 @@ class Form1 : public QMainWindow
 
 public:
     static constexpr int StoreCount = StoreAddresses::StoreCount;
-    enum Tab
-    {
-        TrackerTabIndex = 5,
-        PriceCheckTabIndex,
-        CollectionTabIndex,
-        TradeWishTabIndex
-    };
 
     // The data files are read from and saved to dataFolder; the store searches go to hosts; the
     // Help menu shows helpPage.
@@ -56,11 +49,6 @@ public:
     TabControl* SSTab1() const { return m_tabs; }
     WebBrowser* WebBrowser1(int index) const { return m_browsers.at(size_t(index)); }
     StatusBar* StatusBar1() const { return m_statusBar; }
-    TrackerTab* trackerTab() const { return m_tracker; }
-    PriceCheckTab* priceCheckTab() const { return m_priceCheck; }
-    CollectionTab* collectionTab() const { return m_collection; }
-    TradeWishTab* tradeWishTab() const { return m_tradeWish; }
-    DataFiles& dataFiles() { return *m_dataFiles; }
     StoreBrowsing& storeBrowsing() { return *m_storeBrowsing; }
     Form2* helpWindow() const;
     frmAbout* aboutBox() const;
@@ -81,7 +69,6 @@ private:
     void buildTabs(QWidget* client, const StoreHosts& hosts);
     void Form_Load();
     void Form_Resize();
-    void connectPrintouts();
     void installKeyboardShortcuts();
     // The program ends when its last window has closed: the main window, the help window and
     // the About box each count.
@@ -111,7 +98,6 @@ private:
     CollectionTab* m_collection = nullptr;
     TradeWishTab* m_tradeWish = nullptr;
     StatusBar* m_statusBar = nullptr;
-    QMenu* m_popUp = nullptr;
     StoreBrowsing* m_storeBrowsing = nullptr;
     std::unique_ptr<ListPrintouts> m_printouts;
     QString m_helpPage;

@@ -1,5 +1,6 @@
 #include "Form2.h"
 
+#include "data/Program.h"
 #include "platform/Controls.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
@@ -13,7 +14,7 @@ Form2::Form2(const QString& helpPage, QWidget* parent)
                                QWebEngineProfile::defaultProfile(), this))
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Help Page"));
+    setWindowTitle(QLatin1String(Program::HelpWindowTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(Twips::toPixels(11715), Twips::toPixels(9645));
     m_browser->setAccessibleName(tr("Help page"));

@@ -3,7 +3,6 @@
 #include "browse/StoreBrowsing.h"
 #include "platform/TabControl.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -46,18 +45,6 @@ void install(const Targets& targets)
                   [tabs] { tabs->selectAvailableTab(1); });
     new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), window,
                   [tabs] { tabs->selectAvailableTab(-1); });
-
-    for (const DeletableList& entry : targets.lists) {
-        QAction* remove = entry.menuEntry;
-        if (!remove) {
-            remove = new QAction(entry.list);
-            QObject::connect(remove, &QAction::triggered, entry.deleteButton,
-                             &QAbstractButton::click);
-        }
-        remove->setShortcut(QKeySequence(Qt::Key_Delete));
-        remove->setShortcutContext(Qt::WidgetShortcut);
-        entry.list->addAction(remove);
-    }
 }
 
 } // namespace KeyboardShortcuts

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QVector>
-
-class QAbstractButton;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -10,19 +7,10 @@ class QWidget;
 class StoreBrowsing;
 class TabControl;
 
-// The keys users bring from desktop browsers and Qt programs, added beside the buttons and menu
-// entries whose operations they run. Menu entries show their keys; the other keys act on the
-// window or, for Delete, on the focused list only, so dialogs and pop-ups keep their own keys.
+// The window-wide keys users bring from desktop browsers and Qt programs, added beside the
+// buttons and menu entries whose operations they run; menu entries show their keys. The lists'
+// Delete key is their tabs' own.
 namespace KeyboardShortcuts {
-
-// A list and its delete operation: the entry of its pop-up menu, which then shows the key, or
-// else its DELETE button.
-struct DeletableList
-{
-    QWidget* list;
-    QAbstractButton* deleteButton;
-    QAction* menuEntry = nullptr;
-};
 
 struct Targets
 {
@@ -33,7 +21,6 @@ struct Targets
     TabControl* tabs;
     QAction* print;
     QAction* helpPage;
-    QVector<DeletableList> lists;
 };
 
 void install(const Targets& targets);

@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "AppIcon.h"
+#include "data/Program.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -30,7 +31,7 @@ frmAbout::frmAbout(QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Vellumark - (Duelkin)"));
+    setWindowTitle(QLatin1String(Program::AboutBoxTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
@@ -41,9 +42,9 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setAccessibleName(tr("Vellumark card"));
 
     QLabel* title =
-        aboutLabel(this, QStringLiteral("lblTitle"), QStringLiteral("Vellumark - (Sorcelan)"), 16);
-    QLabel* version =
-        aboutLabel(this, QStringLiteral("lblVersion"), QStringLiteral("Version 1.20"), 10);
+        aboutLabel(this, QStringLiteral("lblTitle"), QLatin1String(Program::WindowTitle), 16);
+    QLabel* version = aboutLabel(this, QStringLiteral("lblVersion"),
+                                 tr("Version %1").arg(QLatin1String(Program::Version)), 10);
     QLabel* description = aboutLabel(
         this, QStringLiteral("lblDescription"),
         QStringLiteral("Made by Vellumark Software, Duelkin.\n"

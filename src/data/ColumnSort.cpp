@@ -12,4 +12,10 @@ void headingClicked(ListView& list, int column)
     rows.sortBy(column, flipped);
 }
 
+void sortOnHeadingClicks(ListView& list)
+{
+    QObject::connect(&list, &ListView::ColumnClick, &list,
+                     [&list](int column) { headingClicked(list, column); });
+}
+
 } // namespace ColumnSort

@@ -8,5 +8,7 @@ class ListView;
 namespace ColumnSort {
 
 void headingClicked(ListView& list, int column);
+// Sorts the list on every click on one of its headings.
+void sortOnHeadingClicks(ListView& list);
 
 } // namespace ColumnSort

@@ -2,6 +2,7 @@
 
 #include "DataFormats.h"
 #include "TextEncoding.h"
+#include "data/Program.h"
 #include "platform/ListBox.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-const QString MessageTitle = QStringLiteral("Vellumark - (Sorcelan)");
+const QLatin1String MessageTitle(Program::WindowTitle);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,21 @@ namespace Controls {
 void place(QWidget* control, Place where)
 {
     control->setGeometry(Twips::toPixels(where.left, where.top, where.width, where.height));
+}
+
+void resize(QWidget* control, int width, int height)
+{
+    control->resize(Twips::toPixels(width), Twips::toPixels(height));
+}
+
+void setHeight(QWidget* control, int height)
+{
+    control->resize(control->width(), Twips::toPixels(height));
+}
+
+void setTop(QWidget* control, int top)
+{
+    control->move(control->x(), Twips::toPixels(top));
 }
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
@@ -77,6 +93,20 @@ QGroupBox* frame(QWidget* parent, const QString& name, Place where)
     control->setObjectName(name);
     place(control, where);
     return control;
+}
+
+void deleteKeyOn(QWidget* list, QAction* remove)
+{
+    remove->setShortcut(QKeySequence(Qt::Key_Delete));
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    list->addAction(remove);
+}
+
+void deleteKeyOn(QWidget* list, QAbstractButton* deleteButton)
+{
+    auto* remove = new QAction(list);
+    QObject::connect(remove, &QAction::triggered, deleteButton, &QAbstractButton::click);
+    deleteKeyOn(list, remove);
 }
 
 } // namespace Controls

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QAbstractButton;
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -24,6 +26,10 @@ struct Place
 };
 
 void place(QWidget* control, Place where);
+// For controls that follow the window's size: a new size, height or top, in twips.
+void resize(QWidget* control, int width, int height);
+void setHeight(QWidget* control, int height);
+void setTop(QWidget* control, int top);
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
                     const QString& toolTip, Place where);
@@ -36,5 +42,11 @@ QPlainTextEdit* multiLineTextBox(QWidget* parent, const QString& name, Place whe
 QLabel* label(QWidget* parent, const QString& name, const QString& caption, Place where,
               QWidget* labelled = nullptr);
 QGroupBox* frame(QWidget* parent, const QString& name, Place where);
+
+// Delete on the focused list runs remove; a menu entry then shows the key. Only the list's own
+// key: dialogs and pop-ups keep theirs.
+void deleteKeyOn(QWidget* list, QAction* remove);
+// Delete on the focused list clicks its DELETE button.
+void deleteKeyOn(QWidget* list, QAbstractButton* deleteButton);
 
 } // namespace Controls

@@ -1,5 +1,6 @@
 #include "LinePrinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetrics>
 #include <QLocale>
@@ -81,7 +82,7 @@ bool DefaultPrinter::print(const QStringList& lines, QString* error)
     const QByteArray name = printer.printerName().toLocal8Bit();
     const int job =
         cupsPrintFile(name.constData(), QFile::encodeName(document.fileName()).constData(),
-                      "Vellumark", 0, nullptr);
+                      QCoreApplication::applicationName().toUtf8().constData(), 0, nullptr);
     if (job == 0) {
         *error = QStringLiteral("The printer \"%1\" did not take the job: %2")
                      .arg(printer.printerName(), QString::fromLocal8Bit(cupsLastErrorString()));

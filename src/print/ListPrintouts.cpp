@@ -1,5 +1,6 @@
 #include "ListPrintouts.h"
 
+#include "data/Program.h"
 #include "platform/CommonDialog.h"
 #include "platform/LinePrinter.h"
 #include "platform/ListBox.h"
@@ -8,7 +9,7 @@
 
 namespace {
 
-const QString MessageTitle = QStringLiteral("Vellumark - (Sorcelan)");
+const QLatin1String MessageTitle(Program::WindowTitle);
 
 } // namespace
 

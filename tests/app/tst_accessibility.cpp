@@ -3,7 +3,6 @@
 #include "app/Form2.h"
 #include "app/frmAbout.h"
 #include "browse/StoreBrowsing.h"
-#include "lists/collection/CollectionTab.h"
 
 #include <QAccessible>
 
@@ -48,7 +47,7 @@ private slots:
 
     void cardPictureIsNamedByItsFile()
     {
-        TestWindow window(m_folder.path(), Form1::CollectionTabIndex);
+        TestWindow window(m_folder.path(), Program::CollectionTabIndex);
         const auto spoken = [&] {
             QWidget* picture = window.find<QWidget>("Picture1");
             return QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name);
@@ -59,9 +58,10 @@ private slots:
         window.desktop.files.nextAnswers = QStringList{file};
         window.click("Command29");
         QCOMPARE(spoken(), "Black Lotus.png");
-        window.form.collectionTab()->ListView3->rows().appendRow({"a card without a picture"});
-        window.form.collectionTab()->ListView3->selectRow(0);
-        window.form.collectionTab()->ListView3_DblClick();
+        auto* list = window.find<ListView>("ListView3");
+        list->rows().appendRow({"a card without a picture"});
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
+                           list->visualRect(list->model()->index(0, 0)).center());
         QCOMPARE(spoken(), "No card picture");
     }
 };

@@ -1,7 +1,6 @@
 #include "TestDoubles.h"
 #include "TestMain.h"
 #include "app/Form1.h"
-#include "lists/collection/CollectionTab.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
 
@@ -219,9 +218,9 @@ private slots:
              QRegularExpression("<b>(.*?)</b>").globalMatch(told))
             named << bold.captured(1);
         QStringList visited;
-        for (const QString& name : tabWalk(Form1::CollectionTabIndex)) {
+        for (const QString& name : tabWalk(Program::CollectionTabIndex)) {
             auto* control = m_window.findChild<QWidget*>(name);
-            if (!m_window.collectionTab()->isAncestorOf(control))
+            if (!m_window.findChild<QWidget*>("Frame1")->parentWidget()->isAncestorOf(control))
                 continue;
             if (auto* button = qobject_cast<QAbstractButton*>(control))
                 visited << button->text();

@@ -1,8 +1,8 @@
 #include "TestMain.h"
 #include "TestWindow.h"
 #include "app/Form2.h"
-#include "app/WindowLayout.h"
 #include "app/frmAbout.h"
+#include "layout/WindowLayout.h"
 #include "platform/Twips.h"
 
 #include <QMenuBar>
@@ -31,7 +31,7 @@ private slots:
     void init()
     {
         m_folder = std::make_unique<QTemporaryDir>();
-        m_window = std::make_unique<TestWindow>(m_folder->path(), Form1::CollectionTabIndex);
+        m_window = std::make_unique<TestWindow>(m_folder->path(), Program::CollectionTabIndex);
     }
 
     void cleanup() { m_window.reset(); }

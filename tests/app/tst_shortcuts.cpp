@@ -67,7 +67,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(QString, expectedPage);
         QFETCH(QString, focused);
-        for (const int tab : {int(Form1::CollectionTabIndex), StoreTab}) {
+        for (const int tab : {int(Program::CollectionTabIndex), StoreTab}) {
             for (const QString page : {"/page/one", "/page/two", "/page/three", "back"}) {
                 page == "back" ? browser()->back() : browser()->Navigate(m_server.url(page));
                 QVERIFY(m_server.showsPage(browser(), page == "back" ? "/page/two" : page));

@@ -1,10 +1,6 @@
 #include "TestDoubles.h"
 #include "TestMain.h"
 #include "app/Form1.h"
-#include "lists/collection/CollectionTab.h"
-#include "lists/pricecheck/PriceCheckTab.h"
-#include "lists/tracker/TrackerTab.h"
-#include "lists/tradewish/TradeWishTab.h"
 #include "platform/ListBox.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
@@ -20,9 +16,10 @@ namespace {
 // The rows of the list that the file fills.
 Rows listOf(Form1& window, const QString& file)
 {
-    return (file == "file.dtt"    ? window.trackerTab()->ListView1
-            : file == "file2.dtt" ? window.collectionTab()->ListView3
-                                  : window.priceCheckTab()->ListView2)
+    return window
+        .findChild<ListView*>(file == "file.dtt"    ? "ListView1"
+                              : file == "file2.dtt" ? "ListView3"
+                                                    : "ListView2")
         ->rows()
         .rows();
 }
@@ -43,14 +40,15 @@ private slots:
         Form1 window(folder.path(), desktop.services());
         window.show();
         for (int tab = 0; tab < window.SSTab1()->count(); ++tab) {
-            QCOMPARE(window.SSTab1()->isAvailable(tab), tab == 0 || tab >= Form1::TrackerTabIndex);
+            QCOMPARE(window.SSTab1()->isAvailable(tab),
+                     tab == 0 || tab >= Program::TrackerTabIndex);
         }
-        QCOMPARE(window.SSTab1()->currentIndex(), int(Form1::CollectionTabIndex));
+        QCOMPARE(window.SSTab1()->currentIndex(), int(Program::CollectionTabIndex));
         for (int i = 0; i < Form1::StoreCount; ++i) {
             QCOMPARE(window.WebBrowser1(i)->page()->requestedUrl().path(), i ? "" : "/index.htm");
         }
-        window.collectionTab()->ListView3->rows().appendRow({"Mox Sapphire", "265"});
-        window.tradeWishTab()->List1->AddItem("Lord of Atlantis");
+        window.findChild<ListView*>("ListView3")->rows().appendRow({"Mox Sapphire", "265"});
+        window.findChild<ListBox*>("List1")->AddItem("Lord of Atlantis");
         QTimer::singleShot(0, &window, [&] { window.findChild<QAction*>("closer")->trigger(); });
         QTimer::singleShot(1000, &window, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);

@@ -1,5 +1,5 @@
 #include "TestMain.h"
-#include "app/WindowLayout.h"
+#include "layout/WindowLayout.h"
 
 class WindowLayoutTest : public QObject
 {

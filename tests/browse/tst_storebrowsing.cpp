@@ -18,8 +18,8 @@ enum class Watch
     NeverFinishes
 };
 constexpr int FindIt = 0; // in place of a key: a click on "Find It!"
-const int Tracker = Form1::TrackerTabIndex, PriceCheck = Form1::PriceCheckTabIndex;
-const int Collection = Form1::CollectionTabIndex, TradeWish = Form1::TradeWishTabIndex;
+const int Tracker = Program::TrackerTabIndex, PriceCheck = Program::PriceCheckTabIndex;
+const int Collection = Program::CollectionTabIndex, TradeWish = Program::TradeWishTabIndex;
 
 const QPair<QByteArray, QByteArray> SearchPages[] = {
     {"/Sorcelan%20", ""}, // by browser: the target around the term
@@ -58,7 +58,7 @@ class StoreBrowsingTest : public QObject
 private slots:
     void init()
     {
-        m_window = std::make_unique<TestWindow>(m_folder.path(), Form1::CollectionTabIndex,
+        m_window = std::make_unique<TestWindow>(m_folder.path(), Program::CollectionTabIndex,
                                                 m_server.hostAndPort());
         form().activateWindow(); // the window's shortcuts work in the active window only
         QVERIFY(QTest::qWaitForWindowActive(&form()));

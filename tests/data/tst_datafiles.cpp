@@ -233,18 +233,19 @@ private slots:
         for (int i = 0; i < 2000; ++i) {
             rows.append({"Serra Angel, foil #" + QString::number(i), "12", "1", "Alpha"});
         }
-        window.ListView3->rows().setRows(rows);
-        rows = window.ListView3->rows().rows();
+        auto* list = window.findChild<ListView*>("ListView3");
+        list->rows().setRows(rows);
+        rows = list->rows().rows();
         if (fault == "disk full" || fault == "folder at rename") {
             dataFiles.setSaveFileFactory(
                 [&](const QString& p) { return std::make_unique<FaultyFile>(p, fault); });
         }
         QVERIFY(fault != "moved" || QDir().rename(data, path("moved")));
         const Snapshot old = snapshot(root->path());
-        window.Command13->click();
+        window.findChild<QPushButton*>("Command13")->click();
         QVERIFY(fault != "folder at rename" || QDir().rmdir(file + DataFiles::StagingSuffix));
         QCOMPARE(snapshot(root->path()), old); // Also no temporary file left behind.
-        QCOMPARE(window.ListView3->rows().rows(), rows);
+        QCOMPARE(list->rows().rows(), rows);
         QVERIFY2(message().contains(file) && message().contains(reason), qPrintable(message()));
     }
 

@@ -160,7 +160,7 @@ private slots:
         QFETCH(QString, saved);
         if (!before.isEmpty())
             writeFile(file(), bytes(before));
-        ListsWindow window(m_folder->path(), Form1::CollectionTabIndex);
+        ListsWindow window(m_folder->path(), Program::CollectionTabIndex);
         auto* box = window.find<PictureBox>("Picture1");
         const QSize size = box->size();
         run(window, steps.split(';'));

@@ -5,9 +5,9 @@
 
 // Of each list: its tab, columns, file, SAVE button, and the box and the button that add a row.
 const QHash<QString, std::tuple<int, int, QString, QString, QString, QString>> Lists{
-    {"ListView1", {Form1::TrackerTabIndex, 2, "file.dtt", "", "", ""}},
-    {"ListView2", {Form1::PriceCheckTabIndex, 7, "file5.dtt", "Command10", "Text7", "Command8"}},
-    {"ListView3", {Form1::CollectionTabIndex, 9, "file2.dtt", "Command13", "Text2", "Command2"}}};
+    {"ListView1", {Program::TrackerTabIndex, 2, "file.dtt", "", "", ""}},
+    {"ListView2", {Program::PriceCheckTabIndex, 7, "file5.dtt", "Command10", "Text7", "Command8"}},
+    {"ListView3", {Program::CollectionTabIndex, 9, "file2.dtt", "Command13", "Text2", "Command2"}}};
 
 enum class Spot
 {

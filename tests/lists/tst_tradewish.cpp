@@ -36,7 +36,7 @@ private slots:
         QTemporaryDir folder;
         const QString file = folder.filePath(mine[File]);
         {
-            ListsWindow window(folder.path(), Form1::TradeWishTabIndex);
+            ListsWindow window(folder.path(), Program::TradeWishTabIndex);
             auto* box = window.find<QPlainTextEdit>(mine[Entry]);
             for (const QString& step : steps.split(';')) {
                 if (step.startsWith("DELETE ")) {
@@ -61,7 +61,8 @@ private slots:
             QCOMPARE(fileBytes(folder.filePath(other[File])), "missing");
             QCOMPARE(window.desktop.messages.shown.size(), 0);
         }
-        QCOMPARE(ListsWindow(folder.path(), Form1::TradeWishTabIndex).entries(mine[List]), listed);
+        QCOMPARE(ListsWindow(folder.path(), Program::TradeWishTabIndex).entries(mine[List]),
+                 listed);
     }
 };
 

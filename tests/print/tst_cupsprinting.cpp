@@ -34,12 +34,12 @@ class CupsPrintingTest : public QObject
     {
         writeFile(m_data.filePath("file.dtt"), tracker);
         writeFile(m_data.filePath("file3.dtt"), trade);
-        TestWindow window(m_data.path(), Form1::TrackerTabIndex);
+        TestWindow window(m_data.path(), Program::TrackerTabIndex);
         window.desktop.realPrinter = true;
         const QStringList before = jobs();
         for (const QString& button : buttons) {
-            window.form.SSTab1()->setCurrentIndex(button == "Command7" ? Form1::TrackerTabIndex
-                                                                       : Form1::TradeWishTabIndex);
+            window.form.SSTab1()->setCurrentIndex(
+                button == "Command7" ? Program::TrackerTabIndex : Program::TradeWishTabIndex);
             window.click(button);
         }
         m_questions += window.desktop.messages.questions;

@@ -47,8 +47,9 @@ private slots:
         for (const QString& name : Files.keys())
             if (!button.contains(' '))
                 writeFile(folder.filePath(name), Files[name]);
-        TestWindow window(folder.path(), button.startsWith("Command7") ? Form1::TrackerTabIndex
-                                                                       : Form1::TradeWishTabIndex);
+        TestWindow window(folder.path(), button.startsWith("Command7")
+                                             ? Program::TrackerTabIndex
+                                             : Program::TradeWishTabIndex);
         TestDesktop& desktop = window.desktop;
         const QString pdf = failing.endsWith(".pdf") ? folder.filePath(failing) : QString();
         if (!failing.isEmpty()) {

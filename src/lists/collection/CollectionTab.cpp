@@ -1,6 +1,10 @@
 #include "CollectionTab.h"
 
+#include "data/ColumnSort.h"
 #include "data/DataFiles.h"
+#include "data/Program.h"
+#include "layout/WindowLayout.h"
+#include "lists/EntryPanel.h"
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
@@ -18,7 +22,6 @@
 
 namespace {
 
-const QString CollectionFile = QStringLiteral("file2.dtt");
 constexpr int PicturePathColumn = 8;
 
 // Dark purple on white, the collection's own colours.
@@ -59,6 +62,8 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
 {
     paintCollectionColours(ListView3);
     Controls::place(ListView3, TabControl::pagePlace({3000, 480, 8655, 3015}));
+    ListView3->setAccessibleName(caption());
+    ColumnSort::sortOnHeadingClicks(*ListView3);
     connect(ListView3, &ListView::DblClick, this, &CollectionTab::ListView3_DblClick);
 
     buildEntryPanel();
@@ -69,6 +74,33 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
     Text18->setAccessibleName(tr("Picture file"));
     Text18->hide();
     CommonDialog1->setFilter(QStringLiteral("All files|*.*"));
+}
+
+CollectionTab::~CollectionTab() = default;
+
+QString CollectionTab::caption()
+{
+    return tr("My Collection");
+}
+
+void CollectionTab::fillInDefaultRarity()
+{
+    Text19->setText(QStringLiteral("COMMON"));
+}
+
+void CollectionTab::readFiles()
+{
+    m_entries->Read();
+}
+
+void CollectionTab::followWindowSize(const WindowGeometry& g)
+{
+    Controls::resize(ListView3, g.collectionListWidth, g.collectionListHeight);
+    if (g.compact) {
+        return;
+    }
+    Controls::setTop(Picture1, TabControl::pageTop(g.pictureTop));
+    Controls::setHeight(Picture1, g.pictureHeight);
 }
 
 void CollectionTab::buildEntryPanel()
@@ -111,32 +143,32 @@ void CollectionTab::buildEntryPanel()
         button("Command13", "SAVE", "Save information.", 6040, &CollectionTab::Command13_Click);
 
     Text19 = box("Text19", "Label6", "CARD RARITY", {600, 2640, 1215, 315});
-}
+    Controls::deleteKeyOn(ListView3, Command3);
 
-QVector<QLineEdit*> CollectionTab::boxesInColumnOrder() const
-{
-    return {Text2, Text3, Text4, Text5, Text6, Text19, Text13, Text14, Text18};
+    // Name, card#, quantity, edition, condition, rarity, card value, total value, picture path;
+    // CLEAR leaves the rarity for the next card.
+    m_entries = std::make_unique<EntryPanel>(
+        *ListView3,
+        EntryPanel::Boxes{{Text2, Text3, Text4, Text5, Text6, Text19, Text13, Text14, Text18},
+                          {Text2, Text3, Text4, Text5, Text6, Text13, Text14, Text18}},
+        QLatin1String(Program::CollectionFile), m_files);
 }
 
 void CollectionTab::Command2_Click()
 {
-    QStringList cells;
-    for (const QLineEdit* box : boxesInColumnOrder()) {
-        cells.append(box->text());
-    }
-    ListView3->rows().appendRow(cells);
+    m_entries->Add();
 }
 
 void CollectionTab::Command4_Click()
 {
-    m_messages.show(this, QStringLiteral("Vellumark - (Duelkin)"),
+    m_messages.show(this, QLatin1String(Program::EditReminderTitle),
                     QStringLiteral("Please press ADD ALL button after editing."),
                     MessageBox::Icon::None);
     const int selected = ListView3->selectedRow();
     if (selected < 0) {
         return;
     }
-    const QVector<QLineEdit*> boxes = boxesInColumnOrder();
+    const QVector<QLineEdit*>& boxes = m_entries->boxesInColumnOrder();
     for (int column = 0; column < boxes.size(); ++column) {
         boxes.at(column)->setText(ListView3->cellText(selected, column));
     }
@@ -145,19 +177,17 @@ void CollectionTab::Command4_Click()
 
 void CollectionTab::Command3_Click()
 {
-    ListView3->removeSelectedRow();
+    m_entries->Delete();
 }
 
 void CollectionTab::Command12_Click()
 {
-    for (QLineEdit* box : {Text2, Text3, Text4, Text5, Text6, Text13, Text14, Text18}) {
-        box->clear();
-    }
+    m_entries->Clear();
 }
 
 void CollectionTab::Command13_Click()
 {
-    m_files.WriteLineFile(*ListView3, CollectionFile);
+    m_entries->Save();
 }
 
 void CollectionTab::Command29_Click()
@@ -177,7 +207,7 @@ void CollectionTab::Command29_Click()
                       .arg(loaded.tooLarge.width())
                       .arg(loaded.tooLarge.height())
                 : tr("The file %1 could not be shown as a picture.").arg(fileName);
-        m_messages.show(this, QStringLiteral("Vellumark - (Sorcelan)"),
+        m_messages.show(this, QLatin1String(Program::WindowTitle),
                         problem + tr("\n\nThe card keeps no picture; choose a picture file with "
                                      "ADD PICTURE."),
                         MessageBox::Icon::Warning);

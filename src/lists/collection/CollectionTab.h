@@ -4,9 +4,11 @@
 
 #include <QVector>
 #include <QWidget>
+#include <memory>
 
 class CommonDialog;
 class DataFiles;
+class EntryPanel;
 class FileChooser;
 class ListView;
 class MessageBox;
@@ -14,6 +16,7 @@ class PictureBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+struct WindowGeometry;
 
 // The My Collection tab: the collection list, the entry panel for one card, and the card picture.
 // The list is the working copy; only SAVE writes it to its file.
@@ -24,9 +27,31 @@ class CollectionTab : public QWidget
 public:
     CollectionTab(FileChooser& fileChooser, MessageBox& messages, DataFiles& files,
                   QWidget* parent = nullptr);
+    ~CollectionTab() override;
 
     // The collection list's columns; the last, untitled one holds the picture path.
     static QVector<ListColumn> Columns();
+    static QString caption();
+
+    // The rarity a new card starts with.
+    void fillInDefaultRarity();
+    // Fills the list from its data file, as the program starts.
+    void readFiles();
+    void followWindowSize(const WindowGeometry& g);
+
+public slots:
+    void Command2_Click();
+    void Command4_Click();
+    void Command3_Click();
+    void Command12_Click();
+    void Command13_Click();
+    void Command29_Click();
+    void ListView3_DblClick();
+
+private:
+    void buildEntryPanel();
+    // How much of a picture file is decoded: as much as the picture box can ever show.
+    QSize pictureArea() const;
 
     ListView* const ListView3;
     QGroupBox* const Frame1;
@@ -48,24 +73,7 @@ public:
     // Holds the picture path of the card being entered; never shown.
     QLineEdit* const Text18;
     CommonDialog* const CommonDialog1;
-
-public slots:
-    void Command2_Click();
-    void Command4_Click();
-    void Command3_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command29_Click();
-    void ListView3_DblClick();
-
-private:
-    void buildEntryPanel();
-    // The boxes in column order: name, card#, quantity, edition, condition, rarity, card value,
-    // total value, picture path.
-    QVector<QLineEdit*> boxesInColumnOrder() const;
-    // How much of a picture file is decoded: as much as the picture box can ever show.
-    QSize pictureArea() const;
-
+    std::unique_ptr<EntryPanel> m_entries;
     MessageBox& m_messages;
     DataFiles& m_files;
 };

@@ -1,6 +1,9 @@
 #include "PriceCheckTab.h"
 
-#include "data/DataFiles.h"
+#include "data/ColumnSort.h"
+#include "data/Program.h"
+#include "layout/WindowLayout.h"
+#include "lists/EntryPanel.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
@@ -18,8 +21,6 @@ struct EntryField
     const char* label;
     const char* caption;
 };
-
-const QString PriceCheckFile = QStringLiteral("file5.dtt");
 
 const EntryField Fields[] = {
     {"Text7", "Label11", "CARD NAME"},       {"Text8", "Label12", "eBay Starting Bid"},
@@ -45,19 +46,25 @@ PriceCheckTab::PriceCheckTab(DataFiles& files, QWidget* parent)
                              TabControl::pagePlace({120, 4850, 13080, 1455})))
     , Label16(Controls::label(this, QStringLiteral("Label16"), QString(),
                               TabControl::pagePlace({120, 360, 4000, 120})))
-    , m_files(files)
 {
     Controls::place(ListView2, TabControl::pagePlace({120, 480, 13150, 3800}));
+    ListView2->setAccessibleName(caption());
+    ColumnSort::sortOnHeadingClicks(*ListView2);
 
+    // Text7, Text8, Text9, Text10, Text15, Text16, Text17: one box per column, in column order.
+    QVector<QLineEdit*> boxes;
     int left = 120;
     for (const EntryField& field : Fields) {
         QLineEdit* box =
             Controls::textBox(Frame2, QLatin1String(field.box), {left, 480, 1695, 315});
         Controls::label(Frame2, QLatin1String(field.label), QLatin1String(field.caption),
                         {left, 240, 1695, 240}, box);
-        entryBoxes.append(box);
+        boxes.append(box);
         left += 1860;
     }
+    m_entries = std::make_unique<EntryPanel>(*ListView2, EntryPanel::Boxes{boxes, boxes},
+                                             QLatin1String(Program::PriceCheckFile), files);
+
     Command8 = Controls::button(Frame2, QStringLiteral("Command8"), QStringLiteral("ADD"),
                                 QStringLiteral("Add card information."), {120, 960, 1215, 375});
     Command9 = Controls::button(Frame2, QStringLiteral("Command9"), QStringLiteral("DELETE"),
@@ -70,30 +77,46 @@ PriceCheckTab::PriceCheckTab(DataFiles& files, QWidget* parent)
     connect(Command9, &QPushButton::clicked, this, &PriceCheckTab::Command9_Click);
     connect(Command24, &QPushButton::clicked, this, &PriceCheckTab::Command24_Click);
     connect(Command10, &QPushButton::clicked, this, &PriceCheckTab::Command10_Click);
+    Controls::deleteKeyOn(ListView2, Command9);
+}
+
+PriceCheckTab::~PriceCheckTab() = default;
+
+QString PriceCheckTab::caption()
+{
+    return tr("Price Check");
+}
+
+void PriceCheckTab::readFiles()
+{
+    m_entries->Read();
+}
+
+void PriceCheckTab::followWindowSize(const WindowGeometry& g)
+{
+    if (g.compact) {
+        return;
+    }
+    Controls::resize(ListView2, g.priceListWidth, g.priceListHeight);
+    Controls::setTop(Frame2, TabControl::pageTop(g.priceFrameTop));
 }
 
 void PriceCheckTab::Command8_Click()
 {
-    QStringList cells;
-    for (const QLineEdit* box : std::as_const(entryBoxes)) {
-        cells.append(box->text());
-    }
-    ListView2->rows().appendRow(cells);
+    m_entries->Add();
 }
 
 void PriceCheckTab::Command9_Click()
 {
-    ListView2->removeSelectedRow();
+    m_entries->Delete();
 }
 
 void PriceCheckTab::Command24_Click()
 {
-    for (QLineEdit* box : std::as_const(entryBoxes)) {
-        box->clear();
-    }
+    m_entries->Clear();
 }
 
 void PriceCheckTab::Command10_Click()
 {
-    m_files.WriteLineFile(*ListView2, PriceCheckFile);
+    m_entries->Save();
 }

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QVector>
 #include <QWidget>
+#include <memory>
 
 class DataFiles;
+class EntryPanel;
 class ListView;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
+struct WindowGeometry;
 
 // The Price Check tab: per card, the auction's bids, three store prices and the user's own price.
 // The list is the working copy; only SAVE writes it to its file.
@@ -18,16 +19,13 @@ class PriceCheckTab : public QWidget
 
 public:
     explicit PriceCheckTab(DataFiles& files, QWidget* parent = nullptr);
+    ~PriceCheckTab() override;
 
-    ListView* const ListView2;
-    QGroupBox* const Frame2;
-    QLabel* const Label16;
-    // Text7, Text8, Text9, Text10, Text15, Text16, Text17: one box per column, in column order.
-    QVector<QLineEdit*> entryBoxes;
-    QPushButton* Command8 = nullptr;
-    QPushButton* Command9 = nullptr;
-    QPushButton* Command10 = nullptr;
-    QPushButton* Command24 = nullptr;
+    static QString caption();
+
+    // Fills the list from its data file, as the program starts.
+    void readFiles();
+    void followWindowSize(const WindowGeometry& g);
 
 public slots:
     void Command8_Click();
@@ -36,5 +34,12 @@ public slots:
     void Command10_Click();
 
 private:
-    DataFiles& m_files;
+    ListView* const ListView2;
+    QGroupBox* const Frame2;
+    QLabel* const Label16;
+    QPushButton* Command8 = nullptr;
+    QPushButton* Command9 = nullptr;
+    QPushButton* Command10 = nullptr;
+    QPushButton* Command24 = nullptr;
+    std::unique_ptr<EntryPanel> m_entries;
 };

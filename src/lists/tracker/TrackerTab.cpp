@@ -1,11 +1,16 @@
 #include "TrackerTab.h"
 
 #include "browse/StorePages.h"
+#include "data/ColumnSort.h"
 #include "data/DataFiles.h"
+#include "data/Program.h"
+#include "layout/WindowLayout.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
+#include "print/ListPrintouts.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -14,8 +19,7 @@
 
 namespace {
 
-const QString TrackerFile = QStringLiteral("file.dtt");
-constexpr int TrackerTabIndex = 5;
+const QLatin1String TrackerFile(Program::TrackerFile);
 
 bool asksForPopUpFromKeyboard(const QEvent* event)
 {
@@ -33,7 +37,8 @@ bool asksForPopUpFromKeyboard(const QEvent* event)
 
 } // namespace
 
-TrackerTab::TrackerTab(Collaborators collaborators, QWidget* parent)
+TrackerTab::TrackerTab(DataFiles& files, StorePages& stores, ListPrintouts& printouts,
+                       QWidget* parent)
     : QWidget(parent)
     , ListView1(new ListView(QStringLiteral("ListView1"),
                              {{QStringLiteral("ITEMS"), 10000}, {QString(), 40}}, this))
@@ -45,23 +50,61 @@ TrackerTab::TrackerTab(Collaborators collaborators, QWidget* parent)
                                 QStringLiteral("Delete line"), {1440, 300, 1215, 375}))
     , Command7(Controls::button(Frame3, QStringLiteral("Command7"), QStringLiteral("PRINT"),
                                 QStringLiteral("Print all information"), {2760, 300, 1215, 375}))
-    , m_with(collaborators)
+    , PopUp(new QMenu(tr("Popup"), this))
+    , m_files(files)
+    , m_stores(stores)
 {
     Controls::place(ListView1, TabControl::pagePlace({120, 480, 13150, 4400}));
+    ListView1->setAccessibleName(caption());
+    ColumnSort::sortOnHeadingClicks(*ListView1);
+    buildPopUp();
 
     connect(Command5, &QPushButton::clicked, this, &TrackerTab::Display);
     connect(ListView1, &ListView::DblClick, this, &TrackerTab::Display);
     connect(Command6, &QPushButton::clicked, this, &TrackerTab::Delete);
     connect(ListView1, &ListView::MouseDown, this, &TrackerTab::ListView1_MouseDown);
     ListView1->installEventFilter(this);
+    connect(Command7, &QPushButton::clicked, this,
+            [this, &printouts] { printouts.printRows(*ListView1); });
+}
+
+void TrackerTab::buildPopUp()
+{
+    PopUp->setObjectName(QStringLiteral("PopUp"));
+    PopUp->setAccessibleName(tr("Tracked page"));
+    QAction* remove = PopUp->addAction(tr("&Delete"));
+    remove->setObjectName(QStringLiteral("Delete"));
+    connect(remove, &QAction::triggered, this, &TrackerTab::Delete);
+    QAction* display = PopUp->addAction(tr("&Display"));
+    display->setObjectName(QStringLiteral("Display"));
+    connect(display, &QAction::triggered, this, &TrackerTab::Display);
+    Controls::deleteKeyOn(ListView1, remove);
+}
+
+QString TrackerTab::caption()
+{
+    return tr("Tracker");
+}
+
+void TrackerTab::readFiles()
+{
+    m_files.ReadLineFile(*ListView1, TrackerFile);
+}
+
+void TrackerTab::followWindowSize(const WindowGeometry& g)
+{
+    if (g.compact) {
+        return;
+    }
+    Controls::resize(ListView1, g.trackerListWidth, g.trackerListHeight);
+    Controls::setTop(Frame3, TabControl::pageTop(g.trackerFrameTop));
 }
 
 void TrackerTab::Command11_Click()
 {
-    ListView1->rows().appendRow(
-        {m_with.stores.activePageTitle(), m_with.stores.activePageAddress()});
-    m_with.files.WriteLineFile(*ListView1, TrackerFile);
-    m_with.tabs.setCurrentIndex(TrackerTabIndex);
+    ListView1->rows().appendRow({m_stores.activePageTitle(), m_stores.activePageAddress()});
+    m_files.WriteLineFile(*ListView1, TrackerFile);
+    emit pageTracked();
 }
 
 void TrackerTab::Display()
@@ -74,19 +117,19 @@ void TrackerTab::Display()
     if (ListView1->cellText(selected, 0).isEmpty()) {
         return;
     }
-    m_with.stores.showInFirstStore(address);
+    m_stores.showInFirstStore(address);
 }
 
 void TrackerTab::Delete()
 {
     ListView1->removeSelectedRow();
-    m_with.files.WriteLineFile(*ListView1, TrackerFile);
+    m_files.WriteLineFile(*ListView1, TrackerFile);
 }
 
 void TrackerTab::ListView1_MouseDown(Qt::MouseButton button, const QPoint& position)
 {
     if (button == Qt::RightButton) {
-        m_with.popUp.popup(ListView1->viewport()->mapToGlobal(position));
+        PopUp->popup(ListView1->viewport()->mapToGlobal(position));
     }
 }
 
@@ -102,12 +145,12 @@ bool TrackerTab::eventFilter(QObject* watched, QEvent* event)
 void TrackerTab::showPopUpFromKeyboard()
 {
     // Some systems send the Menu key both as a key and as a context-menu request: one menu.
-    if (m_with.popUp.isVisible()) {
+    if (PopUp->isVisible()) {
         return;
     }
     const QRect row = ListView1->visualRect(ListView1->currentIndex());
     const QPoint at = row.isValid() ? row.bottomLeft() : QPoint(0, 0);
-    m_with.popUp.popup(ListView1->viewport()->mapToGlobal(at));
+    PopUp->popup(ListView1->viewport()->mapToGlobal(at));
     // With the first entry highlighted a screen reader says where the keyboard is.
-    m_with.popUp.setActiveAction(m_with.popUp.actions().value(0));
+    PopUp->setActiveAction(PopUp->actions().value(0));
 }

@@ -3,35 +3,33 @@
 #include <QWidget>
 
 class DataFiles;
+class ListPrintouts;
 class ListView;
 class QGroupBox;
 class QMenu;
 class QPushButton;
 class StorePages;
-class TabControl;
+struct WindowGeometry;
 
-// The Tracker tab: the list of tracked web pages (title and address) and its buttons. The list is
-// written to its file after every page tracked or deleted.
+// The Tracker tab: the list of tracked web pages (title and address), its buttons and its pop-up
+// menu. The list is written to its file after every page tracked or deleted.
 class TrackerTab : public QWidget
 {
     Q_OBJECT
 
 public:
-    struct Collaborators
-    {
-        DataFiles& files;
-        StorePages& stores;
-        TabControl& tabs;
-        QMenu& popUp;
-    };
+    TrackerTab(DataFiles& files, StorePages& stores, ListPrintouts& printouts,
+               QWidget* parent = nullptr);
 
-    explicit TrackerTab(Collaborators collaborators, QWidget* parent = nullptr);
+    static QString caption();
 
-    ListView* const ListView1;
-    QGroupBox* const Frame3;
-    QPushButton* const Command5;
-    QPushButton* const Command6;
-    QPushButton* const Command7;
+    // Fills the list from its data file, as the program starts.
+    void readFiles();
+    void followWindowSize(const WindowGeometry& g);
+
+signals:
+    // A page was added to the list, which the user is to see now.
+    void pageTracked();
 
 public slots:
     // Tracks the page of the selected store tab.
@@ -44,8 +42,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void buildPopUp();
     // The Menu key or Shift+F10 on the list: the pop-up menu at the selected row.
     void showPopUpFromKeyboard();
 
-    Collaborators m_with;
+    ListView* const ListView1;
+    QGroupBox* const Frame3;
+    QPushButton* const Command5;
+    QPushButton* const Command6;
+    QPushButton* const Command7;
+    // Never on the menu bar.
+    QMenu* const PopUp;
+    DataFiles& m_files;
+    StorePages& m_stores;
 };

@@ -18,6 +18,11 @@ CardListHalf::CardListHalf(Controls controls, const QString& fileName, DataFiles
     connect(m_controls.save, &QPushButton::clicked, this, &CardListHalf::Save);
 }
 
+void CardListHalf::Read()
+{
+    m_files.ReadQuotedFile(*m_controls.list, m_fileName);
+}
+
 void CardListHalf::Add()
 {
     m_controls.list->AddItem(m_controls.entry->toPlainText());

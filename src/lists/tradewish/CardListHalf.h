@@ -27,6 +27,9 @@ public:
     CardListHalf(Controls controls, const QString& fileName, DataFiles& files,
                  QObject* parent = nullptr);
 
+    // Fills the list from its file.
+    void Read();
+
 public slots:
     void Add();
     void Delete();

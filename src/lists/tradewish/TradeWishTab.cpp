@@ -1,9 +1,12 @@
 #include "TradeWishTab.h"
 
 #include "CardListHalf.h"
+#include "data/Program.h"
+#include "layout/WindowLayout.h"
 #include "platform/Controls.h"
 #include "platform/ListBox.h"
 #include "platform/TabControl.h"
+#include "print/ListPrintouts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -48,7 +51,7 @@ QPlainTextEdit* entryBox(QWidget* parent, const QString& name, const QString& sp
 
 } // namespace
 
-TradeWishTab::TradeWishTab(DataFiles& files, QWidget* parent)
+TradeWishTab::TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* parent)
     : QWidget(parent)
     , Label7(heading(this, QStringLiteral("Label7"), QStringLiteral("Cards to Trade"), 1440))
     , Label10(heading(this, QStringLiteral("Label10"), QStringLiteral("My Wish List"), 7560))
@@ -80,7 +83,38 @@ TradeWishTab::TradeWishTab(DataFiles& files, QWidget* parent)
     Command27 = button("Command27", "PRINT", 9840);
 
     trade = new CardListHalf({List1, Text11, Command14, Command15, Command25},
-                             QStringLiteral("file3.dtt"), files, this);
+                             QLatin1String(Program::TradeFile), files, this);
     wish = new CardListHalf({List2, Text12, Command20, Command23, Command28},
-                            QStringLiteral("file4.dtt"), files, this);
+                            QLatin1String(Program::WishFile), files, this);
+    Controls::deleteKeyOn(List1, Command15);
+    Controls::deleteKeyOn(List2, Command23);
+    connect(Command26, &QPushButton::clicked, this, [this, &printouts] {
+        printouts.printEntries(QStringLiteral("CARDS TO TRADE"), *List1);
+    });
+    connect(Command27, &QPushButton::clicked, this,
+            [this, &printouts] { printouts.printEntries(QStringLiteral("MY WISH LIST"), *List2); });
+}
+
+QString TradeWishTab::caption()
+{
+    return tr("Trade/Wish");
+}
+
+void TradeWishTab::readFiles()
+{
+    trade->Read();
+    wish->Read();
+}
+
+void TradeWishTab::followWindowSize(const WindowGeometry& g)
+{
+    if (g.compact) {
+        return;
+    }
+    Controls::setHeight(Frame5, g.tradeWishFrameHeight);
+    Controls::setTop(Frame4, TabControl::pageTop(g.tradeWishButtonsTop));
+    Controls::setHeight(List1, g.tradeListHeight);
+    Controls::setHeight(List2, g.wishListHeight);
+    Controls::setTop(Text11, g.tradeEntryTop);
+    Controls::setTop(Text12, g.wishEntryTop);
 }

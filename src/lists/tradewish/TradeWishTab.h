@@ -5,10 +5,12 @@
 class CardListHalf;
 class DataFiles;
 class ListBox;
+class ListPrintouts;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+struct WindowGeometry;
 
 // The Trade/Wish tab: the sorted list of cards to trade on the left, the wish list on the right.
 class TradeWishTab : public QWidget
@@ -16,8 +18,15 @@ class TradeWishTab : public QWidget
     Q_OBJECT
 
 public:
-    explicit TradeWishTab(DataFiles& files, QWidget* parent = nullptr);
+    TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* parent = nullptr);
 
+    static QString caption();
+
+    // Fills the trade list, then the wish list, from their data files, as the program starts.
+    void readFiles();
+    void followWindowSize(const WindowGeometry& g);
+
+private:
     QLabel* const Label7;
     QLabel* const Label10;
     QGroupBox* const Frame5;

@@ -36,12 +36,12 @@ private slots:
                 << trigger << tab << selected << earlier << expected;
         };
         const QStringList page{"Mox-Pearl,Alpha", m_server.url(Tracked).toString()}, none{"", ""};
-        const int tracker = Form1::TrackerTabIndex;
+        const int tracker = Program::TrackerTabIndex;
         row("TRACK", " on the first store tab", 0, -1, false, {page});
         row("TRACK twice", "", 0, -1, false, {page, page});
         row("TRACK", " on Troll and Toad after rows", 2, -1, true, m_three + Rows{page});
         row("TRACK", " on Tracker", tracker, -1, false, {none}); // off the stores
-        row("TRACK", " on Price Check after rows", Form1::PriceCheckTabIndex, -1, true,
+        row("TRACK", " on Price Check after rows", Program::PriceCheckTabIndex, -1, true,
             m_three + Rows{none});
         row("TRACK", ", save fails", tracker, -1, true, m_three + Rows{none});
         row("DISPLAY", ", second row", tracker, 1, true, m_three);
@@ -74,7 +74,7 @@ private slots:
         QTemporaryDir dir;
         if (earlier)
             writeFile(dir.filePath("file.dtt"), prepared);
-        TestWindow window(dir.path(), Form1::CollectionTabIndex, m_server.hostAndPort());
+        TestWindow window(dir.path(), Program::CollectionTabIndex, m_server.hostAndPort());
         WebBrowser* first = window.form.WebBrowser1(0);
         QVERIFY(m_server.showsPage(first, "/index.htm") && m_server.settle(first));
         if (tab < Form1::StoreCount) { // tracking a page
@@ -112,7 +112,8 @@ private slots:
         QVERIFY(writes || button || list->selectedRow() == selected);
         QVERIFY(m_server.settle(first) && waitUntil([&] { return first->url() == shown; }));
         QCOMPARE(m_server.pageTargets(), QList<QByteArray>(displays, "/page/walk"));
-        QCOMPARE(window.form.SSTab1()->currentIndex(), displays ? 0 : int(Form1::TrackerTabIndex));
+        QCOMPARE(window.form.SSTab1()->currentIndex(),
+                 displays ? 0 : int(Program::TrackerTabIndex));
         QCOMPARE(window.rows("ListView1"), expected);
         QCOMPARE(fileBytes(dir.filePath("file.dtt")), fails    ? "missing"
                                                       : writes ? crlf(lines(expected))
