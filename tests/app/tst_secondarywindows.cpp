@@ -1,8 +1,8 @@
 #include "TestMain.h"
 #include "TestWindow.h"
 #include "app/Form2.h"
+#include "app/WindowLayout.h"
 #include "app/frmAbout.h"
-#include "layout/WindowLayout.h"
 #include "platform/Twips.h"
 
 #include <QMenuBar>

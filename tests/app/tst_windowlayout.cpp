@@ -1,5 +1,5 @@
 #include "TestMain.h"
-#include "layout/WindowLayout.h"
+#include "app/WindowLayout.h"
 
 class WindowLayoutTest : public QObject
 {

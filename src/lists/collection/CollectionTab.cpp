@@ -1,9 +1,9 @@
 #include "CollectionTab.h"
 
+#include "app/WindowLayout.h"
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
 #include "data/Program.h"
-#include "layout/WindowLayout.h"
 #include "lists/EntryPanel.h"
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"

@@ -1,8 +1,8 @@
 #include "PriceCheckTab.h"
 
+#include "app/WindowLayout.h"
 #include "data/ColumnSort.h"
 #include "data/Program.h"
-#include "layout/WindowLayout.h"
 #include "lists/EntryPanel.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"

@@ -1,10 +1,10 @@
 #include "TrackerTab.h"
 
+#include "app/WindowLayout.h"
 #include "browse/StorePages.h"
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
 #include "data/Program.h"
-#include "layout/WindowLayout.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"

@@ -1,8 +1,8 @@
 #include "TradeWishTab.h"
 
 #include "CardListHalf.h"
+#include "app/WindowLayout.h"
 #include "data/Program.h"
-#include "layout/WindowLayout.h"
 #include "platform/Controls.h"
 #include "platform/ListBox.h"
 #include "platform/TabControl.h"
