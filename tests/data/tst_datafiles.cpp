@@ -1,6 +1,7 @@
 #include "CrashSaveList.h"
+#include "TestDoubles.h"
+#include "TestFiles.h"
 #include "TestMain.h"
-#include "TestWindow.h"
 #include "data/DataFiles.h"
 #include "lists/collection/CollectionTab.h"
 #include "platform/ListBox.h"
@@ -10,12 +11,6 @@
 #include <sys/mount.h>
 
 using Snapshot = QMap<QString, QByteArray>;
-
-static bool writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // What Windows Notepad saves as "Unicode": a byte-order mark, then two bytes a character.
 static QByteArray notepadUnicode(const QString& text, QStringConverter::Encoding byteOrder)
@@ -99,11 +94,13 @@ private slots:
         QFETCH(int, columns);
         QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, saved);
-        QVERIFY(bytes.isEmpty() || writeAll(path("file.dtt"), bytes));
+        if (!bytes.isEmpty())
+            writeFile(path("file.dtt"), bytes);
         // What a killed save leaves goes at the next start; a copy of the user's stays.
         const QString staging = path("file.dtt") + DataFiles::StagingSuffix;
-        QVERIFY(writeAll(staging, "half") && writeAll(staging + ".AbCdEf", "half") &&
-                writeAll(path("file.dtt.backup"), "mine"));
+        writeFile(staging, "half");
+        writeFile(staging + ".AbCdEf", "half");
+        writeFile(path("file.dtt.backup"), "mine");
         ListView list("", QVector<ListColumn>(columns));
         list.rows().appendRow({"left over"});
         files->ReadLineFile(list, "file.dtt");
@@ -162,8 +159,9 @@ private slots:
         QFETCH(QByteArray, saved);
         // The file is a link to one kept elsewhere: the link stays, and so do that one's rights.
         const QString kept = path("synced/trade.dtt");
-        QVERIFY(QDir().mkpath(path("synced")) && writeAll(kept, bytes) &&
-                QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner) &&
+        QVERIFY(QDir().mkpath(path("synced")));
+        writeFile(kept, bytes);
+        QVERIFY(QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner) &&
                 QFile::link(kept, path("file3.dtt")));
         const auto rights = QFile::permissions(kept);
         ListBox list("List1");
@@ -178,7 +176,8 @@ private slots:
     void unreadableFileKeptBeforeFirstSave()
     {
         // A folder in the file's place: as root, permission bits would not stop the read.
-        QVERIFY(QDir().mkpath(path("file2.dtt")) && writeAll(path("file2.dtt/in"), "kept"));
+        QVERIFY(QDir().mkpath(path("file2.dtt")));
+        writeFile(path("file2.dtt/in"), "kept");
         ListView list("", QVector<ListColumn>(3));
         files->ReadLineFile(list, "file2.dtt");
         files->reportUnreadableFiles();
@@ -224,8 +223,10 @@ private slots:
                 umount2(qPrintable(data), MNT_DETACH);
             }
         });
-        QVERIFY(fault == "folder for file" ? QDir().mkpath(file + "/in")
-                                           : writeAll(file, "old\r\n"));
+        if (fault == "folder for file")
+            QVERIFY(QDir().mkpath(file + "/in"));
+        else
+            writeFile(file, "old\r\n");
         ScriptedFileChooser chooser;
         DataFiles dataFiles(data + '/', messages); // A trailing slash too gives one path.
         CollectionTab window(chooser, messages, dataFiles);

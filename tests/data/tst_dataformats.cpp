@@ -1,8 +1,7 @@
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "data/DataFormats.h"
 #include "data/TextEncoding.h"
-
-using Rows = QVector<QStringList>;
 
 class DataFormatsTest : public QObject
 {

@@ -1,8 +1,8 @@
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "platform/ListBox.h"
 #include "platform/ListView.h"
 
-using Rows = QVector<QStringList>;
 constexpr auto ReportFailures = QAbstractItemModelTester::FailureReportingMode::QtTest;
 
 QString firstColumn(const ListViewModel& model)
