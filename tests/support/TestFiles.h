@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QDirIterator>
 #include <QFile>
 #include <QStringList>
 #include <QVector>
 #include <QtTest>
 
 using Rows = QVector<QStringList>;
+using Snapshot = QMap<QString, QByteArray>;
 
 // Each value followed by CR LF: the plain-line layout of the data files.
 inline QByteArray crlf(const QStringList& lines)
@@ -23,4 +25,20 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+// Everything below the folder by relative path: a file's bytes, "<folder>" or "<other>" (a pipe).
+inline Snapshot snapshot(const QString& folder)
+{
+    Snapshot entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry(it.next());
+        entries.insert(QDir(folder).relativeFilePath(entry.filePath()),
+                       entry.isDir()    ? "<folder>"
+                       : entry.isFile() ? fileBytes(entry.filePath())
+                                        : "<other>");
+    }
+    return entries;
 }
