@@ -1,3 +1,4 @@
+#include "TestFiles.h"
 #include "TestMain.h"
 #include "data/DataFolder.h"
 #include "data/InstallLayout.h"
@@ -5,18 +6,6 @@
 class DataFolderTest : public QObject
 {
     Q_OBJECT
-
-    static QStringList allEntries(const QString& folder)
-    {
-        QStringList entries;
-        QDirIterator all(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                         QDirIterator::Subdirectories);
-        while (all.hasNext()) {
-            entries << all.next();
-        }
-        entries.sort();
-        return entries;
-    }
 
 private slots:
     void choose_data()
@@ -56,13 +45,13 @@ private slots:
         const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(appData.contains("/.qttest/") && QDir(appData).removeRecursively()); // Test mode.
         const QString folder = root.filePath(programFolder);
-        const QStringList before = allEntries(root.path());
+        const Snapshot before = snapshot(root.path());
 
         QCOMPARE(DataFolder::choose(folder), dataBesideProgram ? folder : appData);
         QVERIFY(dataBesideProgram || QFileInfo(appData).isDir());
         QCOMPARE(InstallLayout::helpPage(folder), root.filePath(helpPage));
         // The test write leaves nothing behind, and nothing is made in the program folder's place.
-        QCOMPARE(allEntries(root.path()), before);
+        QCOMPARE(snapshot(root.path()), before);
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "LocalWebServer.h"
 #include "TestDoubles.h"
+#include "TestFiles.h"
 #include "app/Form1.h"
 #include "platform/ListBox.h"
 #include "platform/ListView.h"
@@ -13,26 +14,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-
-using Rows = QVector<QStringList>;
-
-// Each value followed by CR LF: the plain-line layout of the data files.
-inline QByteArray crlf(const QStringList& lines)
-{
-    return lines.isEmpty() ? QByteArray() : (lines.join("\r\n") + "\r\n").toUtf8();
-}
-
-inline QByteArray fileBytes(const QString& path) // "missing" when there is no such file
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 // The main window on a data folder, shown on a tab, with doubles for the desktop's dialogs, the
 // help page in the folder and the stores on the given host (by default one where nothing listens).
