@@ -1,68 +1,91 @@
-#include "ListsWindow.h"
+#include "ListTab.h"
 #include "TestMain.h"
 
 #include <QPlainTextEdit>
 
-// The wish and the trade half (one class): entry box, ADD, DELETE, SAVE, list and file.
-constexpr int Entry = 0, Add = 1, Delete = 2, Save = 3, List = 4, File = 5;
+// Of the wish and the trade half: entry box, ADD, DELETE, SAVE, list and file.
 const QStringList Halves[]{{"Text12", "Command20", "Command23", "Command28", "List2", "file4.dtt"},
                            {"Text11", "Command14", "Command15", "Command25", "List1", "file3.dtt"}};
+enum Control
+{
+    Entry,
+    Add,
+    Delete,
+    Save,
+    List,
+    File
+};
 
+// Two sorted lists of card names, each with its own box, buttons and file.
 class TradeWishTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // "DELETE N" selects entry N (-1: none) and deletes; else typed ("\n" as Enter) and added.
-    void sequences_data()
+    void half_data()
     {
-        QTest::addColumn<QString>("steps");
+        QTest::addColumn<bool>("trade");        // or wish
+        QTest::addColumn<QStringList>("typed"); // each then added; "\n" as Enter
+        QTest::addColumn<int>("clicked");       // then DELETE; -1: none
+        QTest::addColumn<bool>("byKey");        // the Delete key twice in the place of DELETE
         QTest::addColumn<QStringList>("listed");
-        QTest::newRow("trade: sorted, case ignored, empty first, equal ones kept; DELETE")
-            << QString("Zeta;Mu;alpha;;mu;Mu;DELETE -1;DELETE 1")
-            << QStringList{"", "Mu", "mu", "Mu", "Zeta"};
-        QTest::newRow("wish: spaces, quotes")
-            << QString(" \"Hi\", Foil ") << QStringList{" \"Hi\", Foil "};
-        QTest::newRow("wish: two lines") << QString("b;a\nb") << QStringList{"a\nb", "b"};
-        QTest::newRow("wish: last one deleted") << QString("Mox Jet;DELETE 0") << QStringList();
+        QTest::addColumn<QByteArray>("saved");
+        const auto row = [](const char* name, bool trade, const QStringList& typed, int clicked,
+                            bool byKey, const QStringList& listed, const QByteArray& saved) {
+            QTest::newRow(name) << trade << typed << clicked << byKey << listed << saved;
+        };
+        row("trade: sorted, case ignored, empty first; DELETE, none clicked", true,
+            {"Zeta", "Mu", "alpha", "", "mu"}, -1, false, {"", "alpha", "Mu", "mu", "Zeta"},
+            "\"\"\r\n\"alpha\"\r\n\"Mu\"\r\n\"mu\"\r\n\"Zeta\"\r\n");
+        row("trade: DELETE twice", true, {"a", "b", "c"}, 1, false, {"a", "c"},
+            "\"a\"\r\n\"c\"\r\n");
+        row("wish: Delete key twice", false, {"a", "b", "c"}, 1, true, {"a", "c"},
+            "\"a\"\r\n\"c\"\r\n");
+        row("wish: spaces, quotes, two lines", false, {" \"Hi\", Foil ", "b", "a\nb"}, -1, false,
+            {" \"Hi\", Foil ", "a\nb", "b"}, "\" \"\"Hi\"\", Foil \"\r\n\"a\nb\"\r\n\"b\"\r\n");
+        row("wish: the last one deleted", false, {"Mox Jet"}, 0, false, {}, "");
     }
 
-    void sequences()
+    void half()
     {
-        QFETCH(QString, steps);
+        QFETCH(bool, trade);
+        QFETCH(QStringList, typed);
+        QFETCH(int, clicked);
+        QFETCH(bool, byKey);
         QFETCH(QStringList, listed);
-        const bool trade = QByteArray(QTest::currentDataTag()).startsWith("trade");
+        QFETCH(QByteArray, saved);
         const QStringList mine = Halves[trade], other = Halves[!trade];
         QTemporaryDir folder;
-        const QString file = folder.filePath(mine[File]);
         {
-            ListsWindow window(folder.path(), Program::TradeWishTabIndex);
-            auto* box = window.find<QPlainTextEdit>(mine[Entry]);
-            for (const QString& step : steps.split(';')) {
-                if (step.startsWith("DELETE ")) {
-                    window.find<ListBox>(mine[List])->selectIndex(step.mid(7).toInt());
-                    window.click(mine[Delete]);
-                    continue;
+            ListTab window(folder.path(), Program::TradeWishTabIndex);
+            for (const QString& entry : typed) {
+                window.find<QPlainTextEdit>(mine[Entry])->clear();
+                QTest::mouseClick(window.find(mine[Entry]), Qt::LeftButton);
+                const QStringList lines = entry.split('\n');
+                for (int line = 0; line < lines.size(); ++line) {
+                    if (line > 0)
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    QTest::keyClicks(QApplication::focusWidget(), lines[line]);
                 }
-                box->clear();
-                for (const QChar c : step)
-                    c == '\n' ? QTest::keyClick(box, Qt::Key_Return) : QTest::keyClicks(box, c);
                 window.click(mine[Add]);
-                QCOMPARE(box->toPlainText(), step); // kept for another ADD
+            }
+            QCOMPARE(window.find<QPlainTextEdit>(mine[Entry])->toPlainText(), typed.last());
+            if (clicked >= 0)
+                window.clickRow(mine[List], clicked);
+            for (int time = 0; time < 2; ++time) {
+                if (byKey)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+                else
+                    window.click(mine[Delete]);
             }
             QCOMPARE(window.entries(mine[List]), listed);
-            QCOMPARE(fileBytes(file), "missing"); // no SAVE yet
+            QCOMPARE(fileBytes(folder.filePath(mine[File])), "missing"); // no SAVE yet
             window.click(mine[Save]);
-            QByteArray saved; // each entry in quotes, its own quotes doubled
-            for (QString entry : listed)
-                saved += '"' + entry.replace('"', "\"\"").toUtf8() + "\"\r\n";
-            QCOMPARE(fileBytes(file), saved);
-            QCOMPARE(window.entries(other[List]), QStringList()); // the other half is left alone
+            QCOMPARE(fileBytes(folder.filePath(mine[File])), saved);
+            QCOMPARE(window.entries(other[List]), QStringList());
             QCOMPARE(fileBytes(folder.filePath(other[File])), "missing");
-            QCOMPARE(window.desktop.messages.shown.size(), 0);
         }
-        QCOMPARE(ListsWindow(folder.path(), Program::TradeWishTabIndex).entries(mine[List]),
-                 listed);
+        QCOMPARE(ListTab(folder.path(), Program::TradeWishTabIndex).entries(mine[List]), listed);
     }
 };
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "TestDoubles.h"
+#include "TestFiles.h"
 #include "browse/StorePages.h"
 #include "data/DataFiles.h"
+#include "data/Program.h"
 #include "lists/collection/CollectionTab.h"
 #include "lists/pricecheck/PriceCheckTab.h"
 #include "lists/tracker/TrackerTab.h"
@@ -12,13 +14,21 @@
 #include "platform/Twips.h"
 #include "print/ListPrintouts.h"
 
-#include <QLineEdit>
+#include <QClipboard>
 #include <QPushButton>
 #include <QtTest>
-#include <type_traits>
 
-// In the place of the store browsers: every store shows the page set here; Display's address is
-// kept.
+// A list view's plain-line file: every cell of every row, in order, each followed by CR LF.
+inline QByteArray lineFile(const Rows& rows)
+{
+    QStringList lines;
+    for (const QStringList& row : rows)
+        lines += row;
+    return crlf(lines);
+}
+
+// In the place of the store browsers: the selected store shows the page set here; the addresses
+// sent to the first store are kept.
 class StorePagesDouble : public StorePages
 {
 public:
@@ -32,31 +42,43 @@ public:
 
 // One list tab built alone on a data folder, without the main window and its browsers, with
 // doubles for the desktop and the stores; it has read its files and is shown at its tab's size.
-template <class Tab> class ListTab
+class ListTab
 {
 public:
-    explicit ListTab(const QString& folder)
+    ListTab(const QString& folder, Program::TabIndex index)
         : files(folder, desktop.messages)
-        , tab(build())
+        , tab(build(index))
     {
-        if constexpr (std::is_same_v<Tab, CollectionTab>) {
-            tab->fillInDefaultRarity();
-        }
-        tab->readFiles();
         tab->resize(Twips::toPixels(12855), Twips::toPixels(7560));
         tab->show();
-        static_cast<void>(QTest::qWaitForWindowExposed(tab.get()));
+        static_cast<void>(QTest::qWaitForWindowActive(tab.get()));
     }
 
-    template <class C> C* find(const QString& name) { return tab->template findChild<C*>(name); }
-    void click(const QString& name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
-    // Types over the box's text, as a person who selects it all first.
-    void type(const QString& box, const QString& text)
+    template <class C = QWidget> C* find(const QString& name) { return tab->findChild<C*>(name); }
+    void click(const QString& button) { QTest::mouseClick(find(button), Qt::LeftButton); }
+    // Two quick clicks, as the window system delivers them.
+    void doubleClick(const QString& name)
     {
-        find<QLineEdit>(box)->clear();
-        QTest::keyClicks(find<QLineEdit>(box), text);
+        QWidget* target = find(name);
+        QTest::mouseDClick(tab->windowHandle(), Qt::LeftButton, {},
+                           target->mapTo(tab.get(), target->rect().center()));
     }
-    QVector<QStringList> rows(const QString& list) { return find<ListView>(list)->rows().rows(); }
+    // Clicks into the box, selects its text and pastes over it.
+    void paste(const QString& box, const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::mouseClick(find(box), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    }
+    // Clicks on a row of a list view or an entry of a list box.
+    void clickRow(const QString& list, int row, Qt::MouseButton button = Qt::LeftButton)
+    {
+        auto* view = find<QAbstractItemView>(list);
+        const QRect place = view->visualRect(view->model()->index(row, 0));
+        QTest::mouseClick(view->viewport(), button, {}, place.center());
+    }
+    Rows rows(const QString& list) { return find<ListView>(list)->rows().rows(); }
     QStringList entries(const QString& list) { return find<ListBox>(list)->entries().entries(); }
 
     TestDesktop desktop;
@@ -64,19 +86,30 @@ public:
     DataFiles files;
     ListPrintouts printouts{services, nullptr};
     StorePagesDouble stores;
-    std::unique_ptr<Tab> tab;
+    std::unique_ptr<QWidget> tab;
 
 private:
-    std::unique_ptr<Tab> build()
+    template <class Tab> static std::unique_ptr<QWidget> read(std::unique_ptr<Tab> tab)
     {
-        if constexpr (std::is_same_v<Tab, TrackerTab>) {
-            return std::make_unique<Tab>(files, stores, printouts);
-        } else if constexpr (std::is_same_v<Tab, TradeWishTab>) {
-            return std::make_unique<Tab>(files, printouts);
-        } else if constexpr (std::is_same_v<Tab, CollectionTab>) {
-            return std::make_unique<Tab>(desktop.files, desktop.messages, files);
-        } else {
-            return std::make_unique<Tab>(files);
+        tab->readFiles();
+        return tab;
+    }
+
+    std::unique_ptr<QWidget> build(Program::TabIndex index)
+    {
+        switch (index) {
+        case Program::TrackerTabIndex:
+            return read(std::make_unique<TrackerTab>(files, stores, printouts));
+        case Program::PriceCheckTabIndex:
+            return read(std::make_unique<PriceCheckTab>(files));
+        case Program::CollectionTabIndex: {
+            auto collection =
+                std::make_unique<CollectionTab>(desktop.files, desktop.messages, files);
+            collection->fillInDefaultRarity();
+            return read(std::move(collection));
+        }
+        default:
+            return read(std::make_unique<TradeWishTab>(files, printouts));
         }
     }
 };

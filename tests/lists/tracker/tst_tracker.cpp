@@ -1,126 +1,121 @@
+#include "ListTab.h"
 #include "TestMain.h"
-#include "TestWindow.h"
-#include "browse/StoreBrowsing.h"
 
 #include <QMenu>
 
-const QString Tracked = QStringLiteral("/page/Mox-Pearl,Alpha"); // its title has a comma
-
-QStringList lines(const Rows& rows)
+enum class Trigger
 {
-    QStringList lines;
-    for (const QStringList& row : rows)
-        lines += row;
-    return lines;
-}
+    Track,
+    Display,
+    PopUpDisplay, // its entry clicked in the pop-up menu a right click opened
+    DoubleClick,
+    DeleteTwice,
+    DeleteKeyTwice,
+    PopUpDelete,
+    RightPress,
+    MiddlePress
+};
+Q_DECLARE_METATYPE(Trigger)
 
+// The tracker list: pages tracked, shown again in the first store, deleted; every change is
+// written to its file at once.
 class TrackerTest : public QObject
 {
     Q_OBJECT
-    LocalWebServer m_server;
-    const Rows m_three{{"Black Lotus, Alpha - eBay", m_server.url("/page/lotus").toString()},
-                       {"Time Walk | Troll and Toad", m_server.url("/page/walk").toString()},
-                       {"", m_server.url("/page/untitled").toString()}};
 
 private slots:
     void commands_data()
     {
-        QTest::addColumn<QString>("trigger");
-        QTest::addColumn<int>("tab");      // selected when the command comes
-        QTest::addColumn<int>("selected"); // the row selected or under the pointer, -1: none, below
-        QTest::addColumn<bool>("earlier"); // file.dtt holds the three rows (LF only) or is missing
-        QTest::addColumn<Rows>("expected");
-        const auto row = [](const char* trigger, const char* what, int tab, int selected,
-                            bool earlier, const Rows& expected) {
-            QTest::addRow("%s%s", trigger, what)
-                << trigger << tab << selected << earlier << expected;
+        QTest::addColumn<Trigger>("trigger");
+        QTest::addColumn<int>("row");    // clicked or under the pointer; -1: none, below the rows
+        QTest::addColumn<bool>("fails"); // writing the file
+        QTest::addColumn<QList<int>>("listed"); // of the three rows, a 3 for the tracked page
+        QTest::addColumn<QString>("displayed");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<bool>("popUp");
+        const auto row = [](const char* name, Trigger trigger, int row, const QList<int>& listed,
+                            const QString& displayed = "", bool written = false, bool fails = false,
+                            bool popUp = false) {
+            QTest::newRow(name) << trigger << row << fails << listed << displayed << written
+                                << popUp;
         };
-        const QStringList page{"Mox-Pearl,Alpha", m_server.url(Tracked).toString()}, none{"", ""};
-        const int tracker = Program::TrackerTabIndex;
-        row("TRACK", " on the first store tab", 0, -1, false, {page});
-        row("TRACK twice", "", 0, -1, false, {page, page});
-        row("TRACK", " on Troll and Toad after rows", 2, -1, true, m_three + Rows{page});
-        row("TRACK", " on Tracker", tracker, -1, false, {none}); // off the stores
-        row("TRACK", " on Price Check after rows", Program::PriceCheckTabIndex, -1, true,
-            m_three + Rows{none});
-        row("TRACK", ", save fails", tracker, -1, true, m_three + Rows{none});
-        row("DISPLAY", ", second row", tracker, 1, true, m_three);
-        row("DISPLAY", ", nothing selected", tracker, -1, true, m_three);
-        row("DISPLAY", ", row without title", tracker, 2, true, m_three);
-        row("pop-up Display", ", second row", tracker, 1, true, m_three);
-        row("double-click", ", second row", tracker, 1, true, m_three);
-        row("double-click", " below the rows", tracker, -1, true, m_three);
-        for (const char* trigger : {"DELETE", "pop-up Delete"})
-            row(trigger, ", 2nd of 3", tracker, 1, true, {m_three[0], m_three[2]});
-        row("DELETE", ", empty list", tracker, -1, false, {});
-        row("DELETE", ", nothing selected", tracker, -1, true, m_three); // still written anew
-        row("DELETE", ", save fails", tracker, 0, true, {m_three[1], m_three[2]});
-        for (const char* button : {"right", "left", "middle"}) {
-            row(button, " press over a row", tracker, 1, true, m_three);
-            row(button, " press below the rows", tracker, -1, true, m_three);
-        }
+        const QList<int> three{0, 1, 2};
+        row("TRACK", Trigger::Track, -1, {0, 1, 2, 3}, "", true);
+        row("TRACK, save fails", Trigger::Track, -1, {0, 1, 2, 3}, "", false, true);
+        row("DISPLAY, second row", Trigger::Display, 1, three, "http://a/walk");
+        row("DISPLAY, none clicked", Trigger::Display, -1, three);
+        row("DISPLAY, row without title", Trigger::Display, 2, three);
+        row("pop-up Display", Trigger::PopUpDisplay, 1, three, "http://a/walk");
+        row("double-click", Trigger::DoubleClick, 1, three, "http://a/walk");
+        row("double-click below the rows", Trigger::DoubleClick, -1, three);
+        row("DELETE twice", Trigger::DeleteTwice, 1, {0, 2}, "", true);
+        row("Delete key twice", Trigger::DeleteKeyTwice, 1, {0, 2}, "", true);
+        row("pop-up Delete", Trigger::PopUpDelete, 1, {0, 2}, "", true);
+        row("DELETE, none clicked", Trigger::DeleteTwice, -1, three, "", true);
+        row("pop-up Delete, save fails", Trigger::PopUpDelete, 0, {1, 2}, "", false, true);
+        row("right press", Trigger::RightPress, -1, three, "", false, false, true);
+        row("middle press", Trigger::MiddlePress, 1, three);
     }
 
     void commands()
     {
-        QFETCH(QString, trigger);
-        QFETCH(int, tab);
-        QFETCH(int, selected);
-        QFETCH(bool, earlier);
-        QFETCH(Rows, expected);
-        const bool writes =
-            QStringList{"TRACK", "TRACK twice", "DELETE", "pop-up Delete"}.contains(trigger);
-        const QByteArray prepared = crlf(lines(m_three)).replace("\r\n", "\n");
-        QTemporaryDir dir;
-        if (earlier)
-            writeFile(dir.filePath("file.dtt"), prepared);
-        TestWindow window(dir.path(), Program::CollectionTabIndex, m_server.hostAndPort());
-        WebBrowser* first = window.form.WebBrowser1(0);
-        QVERIFY(m_server.showsPage(first, "/index.htm") && m_server.settle(first));
-        if (tab < Form1::StoreCount) { // tracking a page
-            window.form.storeBrowsing().OpenStoreTabs();
-            window.form.WebBrowser1(tab)->Navigate(m_server.url(Tracked));
-            QVERIFY(m_server.showsPage(window.form.WebBrowser1(tab), Tracked));
-        }
-        m_server.clearRequests();
-        window.form.SSTab1()->setCurrentIndex(tab);
-        ListView* list = window.find<ListView>("ListView1");
-        const QRect row = list->visualRect(list->model()->index(selected, 0)); // none for -1
-        const QPoint place =
-            selected >= 0 ? row.center() : QPoint(10, list->viewport()->height() - 5);
-        const auto button =
-            Qt::MouseButton(QStringList{"left", "right", "", "middle"}.indexOf(trigger) + 1);
-        const bool displays = !writes && !button && selected == 1; // the titled second row
-        const QUrl shown = displays ? m_server.url("/page/walk") : first->url();
-        list->selectRow(button || trigger == "double-click" ? -1 : selected);
-        const bool fails = QByteArray(QTest::currentDataTag()).endsWith("fails") && dir.remove();
-        if (button) {
-            QTest::mousePress(list->viewport(), button, {}, place);
-        } else if (trigger == "double-click") {
+        QFETCH(Trigger, trigger);
+        QFETCH(int, row);
+        QFETCH(bool, fails);
+        QFETCH(QList<int>, listed);
+        QFETCH(QString, displayed);
+        QFETCH(bool, written);
+        QFETCH(bool, popUp);
+        const Rows pages{{"Black Lotus, Alpha - eBay", "http://a/lotus"},
+                         {"Time Walk | Troll and Toad", "http://a/walk"},
+                         {"", "http://a/untitled"},
+                         {"Mox Pearl, Alpha", "http://a/pearl"}};
+        Rows expected;
+        for (int page : listed)
+            expected << pages[page];
+        QTemporaryDir folder;
+        const QString file = folder.filePath("file.dtt");
+        const QByteArray prepared = lineFile(pages.mid(0, 3)).replace("\r\n", "\n");
+        writeFile(file, prepared);
+        ListTab window(folder.path(), Program::TrackerTabIndex);
+        window.stores.title = pages[3][0];
+        window.stores.address = pages[3][1];
+        auto* list = window.find<ListView>("ListView1");
+        const QPoint place = row >= 0 ? list->visualRect(list->rows().index(row, 0)).center()
+                                      : QPoint(10, list->viewport()->height() - 5);
+        auto* menu = window.find<QMenu>("PopUp");
+        if (fails)
+            QVERIFY(folder.remove());
+        if (trigger == Trigger::Track) {
+            static_cast<TrackerTab*>(window.tab.get())->Command11_Click();
+        } else if (trigger == Trigger::DoubleClick) {
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place);
-        } else if (trigger.startsWith("pop-up")) {
-            window.trigger(trigger.section(' ', 1));
+        } else if (trigger == Trigger::RightPress || trigger == Trigger::MiddlePress) {
+            QTest::mousePress(list->viewport(),
+                              trigger == Trigger::RightPress ? Qt::RightButton : Qt::MiddleButton,
+                              {}, place);
+        } else if (trigger == Trigger::PopUpDisplay || trigger == Trigger::PopUpDelete) {
+            QTest::mouseClick(list->viewport(), Qt::RightButton, {}, place);
+            auto* entry =
+                window.find<QAction>(trigger == Trigger::PopUpDelete ? "Delete" : "Display");
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
         } else {
-            for (int time = 0; time < (trigger == "TRACK twice" ? 2 : 1); ++time) {
-                window.form.SSTab1()->setCurrentIndex(tab);
-                window.click(trigger.startsWith("TRACK") ? "Command11"
-                             : trigger == "DELETE"       ? "Command6"
-                                                         : "Command5");
+            if (row >= 0)
+                window.clickRow("ListView1", row);
+            for (int time = 0; time < (trigger == Trigger::Display ? 1 : 2); ++time) {
+                if (trigger == Trigger::DeleteKeyTwice)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+                else
+                    window.click(trigger == Trigger::Display ? "Command5" : "Command6");
             }
         }
-        QCOMPARE(window.find<QMenu>("PopUp")->isVisible(), trigger == "right");
-        QVERIFY(writes || button || list->selectedRow() == selected);
-        QVERIFY(m_server.settle(first) && waitUntil([&] { return first->url() == shown; }));
-        QCOMPARE(m_server.pageTargets(), QList<QByteArray>(displays, "/page/walk"));
-        QCOMPARE(window.form.SSTab1()->currentIndex(),
-                 displays ? 0 : int(Program::TrackerTabIndex));
+        QCOMPARE(menu->isVisible(), popUp);
+        QCOMPARE(window.stores.displayed, QStringList(!displayed.isEmpty(), displayed));
         QCOMPARE(window.rows("ListView1"), expected);
-        QCOMPARE(fileBytes(dir.filePath("file.dtt")), fails    ? "missing"
-                                                      : writes ? crlf(lines(expected))
-                                                               : prepared);
-        // A failed save is reported, naming the file.
+        QCOMPARE(fileBytes(file), fails ? "missing" : written ? lineFile(expected) : prepared);
+        // A failed save is told, naming the file.
         QCOMPARE(window.desktop.messages.shown.size(), int(fails));
-        QVERIFY(!fails || window.desktop.messages.shown.first().text.contains("file.dtt"));
+        QVERIFY(!fails || window.desktop.messages.shown[0].text.contains("file.dtt"));
     }
 };
 

@@ -1,5 +1,0 @@
-#pragma once
-
-#include "TestWindow.h"
-
-using ListsWindow = TestWindow;
