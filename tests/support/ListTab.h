@@ -56,13 +56,6 @@ public:
 
     template <class C = QWidget> C* find(const QString& name) { return tab->findChild<C*>(name); }
     void click(const QString& button) { QTest::mouseClick(find(button), Qt::LeftButton); }
-    // Two quick clicks, as the window system delivers them.
-    void doubleClick(const QString& name)
-    {
-        QWidget* target = find(name);
-        QTest::mouseDClick(tab->windowHandle(), Qt::LeftButton, {},
-                           target->mapTo(tab.get(), target->rect().center()));
-    }
     // Clicks into the box, selects its text and pastes over it.
     void paste(const QString& box, const QString& text)
     {
