@@ -295,47 +295,30 @@ private slots:
     }
 
     // The data folder is the program's own while it can write there and is not installed, the
-    // user's data folder otherwise. Paths are relative to a fresh folder; one ending in "/" is a
-    // folder, others are files.
-    void dataFolder_data()
-    {
-        QTest::addColumn<QStringList>("made");
-        QTest::addColumn<QString>("programFolder");
-        QTest::addColumn<bool>("dataBesideProgram");
-        QTest::addColumn<QString>("helpPage");
-        QTest::newRow("build tree")
-            << QStringList{"build/help.htm"} << "build" << true << "build/help.htm";
-        QTest::newRow("installed, writable bin") // As for root in /usr/bin.
-            << QStringList{"usr/bin/", "usr/share/vellumark/help.htm"} << "usr/bin" << false
-            << "usr/share/vellumark/help.htm";
-        QTest::newRow("installed, help page removed")
-            << QStringList{"usr/bin/", "usr/share/vellumark/"} << "usr/bin" << false
-            << "usr/share/vellumark/help.htm";
-        QTest::newRow("below a regular file") // Not even root writes there.
-            << QStringList{"program"} << "program/vellumark" << false
-            << "program/vellumark/help.htm";
-    }
-
+    // user's data folder otherwise. The help page is beside the program, or with installed files.
     void dataFolder()
     {
-        QFETCH(QStringList, made);
-        QFETCH(QString, programFolder);
-        QFETCH(bool, dataBesideProgram);
-        QFETCH(QString, helpPage);
-        for (const QString& name : made) {
-            QVERIFY(QDir().mkpath(QFileInfo(path(name)).path()));
-            QVERIFY(name.endsWith('/') || QFile(path(name)).open(QIODevice::WriteOnly));
-        }
-        const QTemporaryDir home; // The user's data folder is made in test mode below it.
+        for (const char* folder :
+             {"build", "usr/bin", "usr/share/vellumark", "opt/bin", "opt/share/vellumark"})
+            QVERIFY(QDir().mkpath(path(folder)));
+        writeFile(path("build/help.htm"), "");
+        writeFile(path("usr/share/vellumark/help.htm"), "");
+        writeFile(path("program"), ""); // Not even root writes below a file.
+        const QTemporaryDir home;       // The user's data folder is made in test mode below it.
         qputenv("HOME", home.path().toLocal8Bit());
         const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
         QVERIFY(appData.startsWith(home.path() + "/.qttest/"));
-        const QString folder = path(programFolder);
         const Snapshot before = snapshot(root->path());
-        QCOMPARE(DataFolder::choose(folder), dataBesideProgram ? folder : appData);
-        QVERIFY(dataBesideProgram || QFileInfo(appData).isDir());
-        QCOMPARE(InstallLayout::helpPage(folder), path(helpPage));
-        // The test write leaves nothing behind, and nothing is made in the program folder's place.
+        QCOMPARE(DataFolder::choose(path("build")), path("build"));
+        QCOMPARE(DataFolder::choose(path("usr/bin")), appData); // As root can write to /usr/bin.
+        QCOMPARE(DataFolder::choose(path("opt/bin")), appData); // Its help page was removed.
+        QCOMPARE(DataFolder::choose(path("program/vellumark")), appData);
+        QVERIFY(QFileInfo(appData).isDir());
+        QCOMPARE(InstallLayout::helpPage(path("build")), path("build/help.htm"));
+        QCOMPARE(InstallLayout::helpPage(path("opt/bin")), path("opt/share/vellumark/help.htm"));
+        QCOMPARE(InstallLayout::helpPage(path("program/vellumark")),
+                 path("program/vellumark/help.htm"));
+        // The test writes leave nothing behind, and nothing is made in a program folder's place.
         QCOMPARE(snapshot(root->path()), before);
     }
 };
