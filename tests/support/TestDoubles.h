@@ -1,12 +1,10 @@
 #pragma once
 
 #include "platform/CommonDialog.h"
-#include "platform/LinePrinter.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
 
 #include <QStringList>
-#include <QVector>
 
 // Records every message instead of showing it; answers each question with the next of
 // yesNoAnswers (No when none is left).
@@ -40,7 +38,6 @@ class ScriptedFileChooser : public FileChooser
 public:
     QString chooseFileToOpen(QWidget*, const QString&, const QString& filter) override
     {
-        ++timesShown;
         filtersAsked.append(filter);
         return nextAnswers.isEmpty() ? QString() : nextAnswers.takeFirst();
     }
@@ -50,26 +47,6 @@ public:
     }
 
     QStringList nextAnswers, nextSaveAnswers, filtersAsked;
-    int timesShown = 0;
-};
-
-// Keeps the lines of every print job instead of printing them; with a failure set, every job
-// fails with it and nothing is kept.
-class RecordingPrinter : public LinePrinter
-{
-public:
-    RecordingPrinter(QVector<QStringList>& jobs, const QString& failure)
-        : m_jobs(jobs)
-        , m_failure(failure)
-    {
-    }
-
-protected:
-    bool print(const QStringList& lines, QString* error) override;
-
-private:
-    QVector<QStringList>& m_jobs;
-    QString m_failure;
 };
 
 // Everything a main window needs, with doubles in the place of the desktop's dialogs.

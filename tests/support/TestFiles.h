@@ -1,9 +1,5 @@
 #pragma once
 
-#include <QDirIterator>
-#include <QFile>
-#include <QStringList>
-#include <QVector>
 #include <QtTest>
 
 using Rows = QVector<QStringList>;

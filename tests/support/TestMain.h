@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QtTest>
 
 // Like QTEST_MAIN, with what the program's own main sets up before the application exists, and
