@@ -72,9 +72,10 @@ def main():
 
         try:
             first, first_window = start(programs[0])
-            killed = first
-            os.kill(killed.pid, signal.SIGKILL)  # its lock stays behind and must not block
-            killed.wait()
+            os.kill(first.pid, signal.SIGKILL)  # its lock stays behind and must not block
+            first.wait()
+            if not os.path.exists(os.path.join(home, "a", ".vellumark.lock")):
+                sys.exit("FAIL: no lock was left behind by the killed copy")
             first, first_window = start(programs[0])
             other, other_window = start(programs[1])  # another folder: runs, and is in front
             wait_for("the copy on the other folder was in front", lambda: is_active(other_window))
@@ -91,7 +92,8 @@ def main():
                 if snapshot(os.path.join(home, "a")) != before:
                     sys.exit("FAIL: a second start changed the data folder")
             os.kill(first.pid, signal.SIGSTOP)  # running, but not answering: the user is told
-            second = subprocess.Popen([programs[0]], env=environment)
+            running.append(subprocess.Popen([programs[0]], env=environment))
+            second = running[-1]
             box = wait_for("the second copy said the first does not answer",
                            lambda: windows_of(second))[0]
             subprocess.run(["xdotool", "windowactivate", "--sync", box, "key", "Return"], check=True)
