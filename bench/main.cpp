@@ -143,6 +143,8 @@ void benchRead(CollectionBench& bench)
         });
 }
 
+// Every save also keeps the file it replaces in backups/ (a hard link on this one file system),
+// and once 20 versions are there it removes the oldest: both are part of the timed save.
 void benchWrite(CollectionBench& bench)
 {
     const QString path = bench.files.path(CollectionFileName);

@@ -26,6 +26,7 @@ DataFiles::DataFiles(const QString& folder, MessageBox& messages, QWidget* messa
     , m_messages(messages)
     , m_messageParent(messageParent)
     , m_saveFileFactory([](const QString& path) { return std::make_unique<QSaveFile>(path); })
+    , m_backups(QDir(folder).filePath(QLatin1String(BackupFolder)))
 {
 }
 
@@ -120,7 +121,11 @@ void DataFiles::reportUnreadableFiles()
 bool DataFiles::save(const QString& fileName, const QByteArray& bytes)
 {
     QString error;
-    if (keepUnreadOriginal(fileName, &error) && writeAtomically(fileName, bytes, &error)) {
+    const bool saved =
+        keepUnreadOriginal(fileName, &error) && writeAtomically(fileName, bytes, &error);
+    // Told after the save, so that no other save can start while the message is shown mid-way.
+    reportBackupProblem();
+    if (saved) {
         return true;
     }
     m_messages.show(m_messageParent, MessageTitle,
@@ -180,6 +185,7 @@ bool DataFiles::writeAtomically(const QString& fileName, const QByteArray& bytes
         *error = file->errorString();
         return false;
     }
+    keepBackup(fileName, target);
     if (std::rename(QFile::encodeName(staging).constData(),
                     QFile::encodeName(target).constData()) != 0) {
         *error = QString::fromLocal8Bit(std::strerror(errno));
@@ -187,6 +193,30 @@ bool DataFiles::writeAtomically(const QString& fileName, const QByteArray& bytes
         return false;
     }
     return true;
+}
+
+// Only an ordinary file is kept: anything else in its place makes the save fail anyway.
+void DataFiles::keepBackup(const QString& fileName, const QString& target)
+{
+    QString error;
+    if (QFileInfo(target).isFile() && !m_backups.keep(target, fileName, &error) &&
+        m_backupProblem.isEmpty()) {
+        m_backupProblem = error;
+    }
+}
+
+void DataFiles::reportBackupProblem()
+{
+    if (m_backupProblem.isEmpty() || m_backupProblemReported) {
+        return;
+    }
+    m_backupProblemReported = true;
+    m_messages.show(m_messageParent, MessageTitle,
+                    QStringLiteral("Earlier versions of the lists are not being kept in %1."
+                                   "\n\n%2\n\nThe lists themselves are still saved. This is not "
+                                   "said again until the next start.")
+                        .arg(m_backups.folder(), m_backupProblem),
+                    MessageBox::Icon::Warning);
 }
 
 // A data file may be a link to one kept elsewhere: that one is replaced, and the link stays.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Backups.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -19,7 +21,9 @@ class QWidget;
 // as it was and the user is told. A staging file left by a program that was killed mid-save is
 // removed at the next start or save; its name is the program's own, so no file of the user's
 // can be taken for one. A file that exists but could not be read is never overwritten
-// unread: before its list is first saved, the old file is kept under another name.
+// unread: before its list is first saved, the old file is kept under another name. Every file a
+// save replaces is kept in backups/ first; when that fails the save still goes ahead, and the
+// user is told once.
 class DataFiles
 {
 public:
@@ -27,6 +31,7 @@ public:
 
     // Until a save's new contents replace the file, they are kept under the file's name and this.
     static constexpr const char* StagingSuffix = ".vellumark-save";
+    static constexpr const char* BackupFolder = "backups";
 
     DataFiles(const QString& folder, MessageBox& messages, QWidget* messageParent = nullptr);
     ~DataFiles();
@@ -57,6 +62,8 @@ private:
     bool save(const QString& fileName, const QByteArray& bytes);
     bool keepUnreadOriginal(const QString& fileName, QString* error);
     bool writeAtomically(const QString& fileName, const QByteArray& bytes, QString* error);
+    void keepBackup(const QString& fileName, const QString& target);
+    void reportBackupProblem();
     QString savedPath(const QString& fileName) const;
     void removeStagingLeftovers(const QString& filePath) const;
     QString freeNameFor(const QString& fileName) const;
@@ -65,6 +72,9 @@ private:
     MessageBox& m_messages;
     QWidget* m_messageParent;
     SaveFileFactory m_saveFileFactory;
+    Backups m_backups;
+    QString m_backupProblem;
+    bool m_backupProblemReported = false;
     QHash<QString, Unreadable> m_unreadable;
     QStringList m_unreported;
 };
