@@ -4,6 +4,7 @@
 #include "platform/StatusBar.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QWebEnginePage>
 
