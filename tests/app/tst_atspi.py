@@ -131,6 +131,12 @@ def main():
             if (size(collection), size(tabs)) != first:
                 sys.exit(f"FAIL: first layout {first}, after a resize to the same size "
                          f"{(size(collection), size(tabs))}")
+            # The layout follows the outer size, frame and title bar included: the tab control is
+            # that size less 450 x 1550 twips, 30 x 103 pixels at 96 dpi.
+            left, right, top, bottom = (int(v) for v in xprop(main_window, "_NET_FRAME_EXTENTS").split(","))
+            outer = int(geometry["WIDTH"]) + left + right, int(geometry["HEIGHT"]) + top + bottom
+            if size(tabs) != (outer[0] - 30, outer[1] - 103):
+                sys.exit(f"FAIL: tab control {size(tabs)} in a window of outer size {outer}")
 
             # A screen reader reads the status text of a store tab.
             press(app, pyatspi.ROLE_PAGE_TAB, "Home")

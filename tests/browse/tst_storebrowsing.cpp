@@ -4,34 +4,40 @@
 #include "platform/StatusBar.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPrintDialog>
-#include <QRegularExpression>
 #include <QWebEnginePage>
 
-const QString Untouched = QStringLiteral("untouched");
-enum class Watch
+enum class Trigger // how the user gives the command
 {
-    Failure,
-    StopSlow,
-    HoverLink,
-    OtherBrowserLoads,
-    NeverFinishes
+    Click,
+    Menu,
+    Key
 };
-constexpr int FindIt = 0; // in place of a key: a click on "Find It!"
+enum class Fetch // what the server is asked for
+{
+    Nothing,
+    ThePage,
+    ThePageOrCache // Back and Forward may take the page from the browser's cache
+};
+enum class AfterLoad // once the page is asked for
+{
+    Nothing,
+    StopButton,
+    StopKey,  // Esc in the search box
+    HoverLink // the pointer over the page's link, then off it
+};
 const int Tracker = Program::TrackerTabIndex, PriceCheck = Program::PriceCheckTabIndex;
 const int Collection = Program::CollectionTabIndex, TradeWish = Program::TradeWishTabIndex;
-
-const QPair<QByteArray, QByteArray> SearchPages[] = {
-    {"/Sorcelan%20", ""}, // by browser: the target around the term
+const QList<int> ListTabs{Tracker, PriceCheck, Collection, TradeWish};
+// Each store's search page: the term between a fixed start and end.
+const QList<QPair<QByteArray, QByteArray>> SearchPages{
+    {"/Sorcelan%20", ""},
     {"/search.asp?var=search&searchstr=", ""},
     {"/products/search.php?searchmode=basic&search_words=",
      "&search_category=1041&Image1.x=13&Image1.y=13"},
     {"/~magicsingles/catalog.html?Tp=6&VCS=5f0e9c1d2b7a4e38a6d1c0f9b2e47a3d&Vl=", ""},
-    {"/search.aspx?type=1&active=1&producttype=1&name=", ""},
-};
-
-// Nothing in the term may end the value or start another key (a raw "+" reads as a space).
-const QRegularExpression EncodedValue(R"(^([A-Za-z0-9._~!$'()*,:@-]|%[0-9A-Fa-f]{2})*$)");
+    {"/search.aspx?type=1&active=1&producttype=1&name=", ""}};
 
 class StoreBrowsingTest : public QObject
 {
@@ -46,21 +52,22 @@ class StoreBrowsingTest : public QObject
     QComboBox* combo1() { return m_window->find<QComboBox>("Combo1"); }
     QString panel() { return form().StatusBar1()->panelText(); }
     QString url(const QString& target) const { return m_server.url(target).toString(); }
-    QString exact(const QString& target) const
-    {
-        return "http://" + m_server.hostAndPort() + target;
-    }
     bool shows(int index, const QString& target)
     {
         return m_server.showsPage(browser(index), target);
+    }
+    void press(const QString& control, const QKeySequence& key)
+    {
+        m_window->find<QWidget>(control)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
     }
 
 private slots:
     void init()
     {
-        m_window = std::make_unique<TestWindow>(m_folder.path(), Program::CollectionTabIndex,
-                                                m_server.hostAndPort());
-        form().activateWindow(); // the window's shortcuts work in the active window only
+        m_window =
+            std::make_unique<TestWindow>(m_folder.path(), Collection, m_server.hostAndPort());
+        form().activateWindow(); // the window's keys work in the active window only
         QVERIFY(QTest::qWaitForWindowActive(&form()));
         auto* dialogCloser = new QTimer(&form()); // cancels every modal dialog at once
         connect(dialogCloser, &QTimer::timeout, this, [this] {
@@ -85,266 +92,257 @@ private slots:
         QFile::remove(m_folder.filePath("file.dtt"));
     }
 
-    void searchAllStores_data()
+    // Find It!, or a key pressed in the search box: every key opens the store tabs, Enter searches
+    // each store once for the term as it stands, in the order eBay, Magic Singles, Troll and
+    // Toad, Games&Cards, CCG, and the selected tab stays.
+    void searchBoxSearchesAllStores_data()
     {
         QTest::addColumn<int>("tab");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("term");
-        QTest::newRow("Find It!, box as it starts") << Collection << FindIt << "SEARCH NOW!";
-        QTest::newRow("Return on Price Check, empty") << PriceCheck << int(Qt::Key_Return) << "";
-        QTest::newRow("Enter on Trade/Wish")
-            << TradeWish << int(Qt::Key_Enter) << "R&D a#b 1+1 50% why?";
-        QTest::newRow("Find It! on the first store tab") << 0 << FindIt << "  Æther Vial  ";
-        QTest::newRow("Shift on the first store tab") << 0 << int(Qt::Key_Shift) << "Black Lotus";
-        QTest::newRow("a letter on Tracker") << Tracker << int(Qt::Key_X) << "Black Lotus";
+        QTest::addColumn<Trigger>("trigger");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<QString>("term"); // typed over "SEARCH NOW!" unless null
+        QTest::addColumn<QString>("expectedText");
+        QTest::addColumn<QByteArray>("expectedValue"); // the term in the addresses; null: no search
+        const auto row = [](const char* tag, int tab, Trigger trigger, QKeySequence key,
+                            const char* term, const char* text, const char* value) {
+            QTest::newRow(tag) << tab << trigger << key << QString(term) << QString(text)
+                               << (value ? QByteArray(value) : QByteArray());
+        };
+        const Trigger Click = Trigger::Click, Key = Trigger::Key;
+        // clang-format off
+        row("Find It!, box as it starts", Collection, Click, {}, nullptr, "SEARCH NOW!", "SEARCH%20NOW%21");
+        row("Return, empty", PriceCheck, Key, QKeySequence(Qt::Key_Return), "", "", "");
+        row("Enter, query characters", TradeWish, Key, QKeySequence(Qt::Key_Enter), "R&D a#b 1+1 50% why?", "R&D a#b 1+1 50% why?", "R%26D%20a%23b%201%2B1%2050%25%20why%3F");
+        row("Find It!, spaces kept", 0, Click, {}, "  Æther Vial  ", "  Æther Vial  ", "%20%20%C3%86ther%20Vial%20%20");
+        row("Shift", 0, Key, QKeySequence(Qt::Key_Shift), "Lotus", "Lotus", nullptr);
+        row("a letter", Tracker, Key, QKeySequence(Qt::Key_X), "Lotus", "Lotusx", nullptr);
         // Keys the window's shortcuts take as well.
-        QTest::newRow("F1 on Price Check") << PriceCheck << int(Qt::Key_F1) << "Black Lotus";
-        QTest::newRow("F5 on My Collection") << Collection << int(Qt::Key_F5) << "Black Lotus";
-        QTest::newRow("Esc on the first store tab") << 0 << int(Qt::Key_Escape) << "Black Lotus";
+        row("F1", PriceCheck, Key, QKeySequence(Qt::Key_F1), "Lotus", "Lotus", nullptr);
+        row("F5", Collection, Key, QKeySequence(Qt::Key_F5), "Lotus", "Lotus", nullptr);
+        row("Esc", 0, Key, QKeySequence(Qt::Key_Escape), "Lotus", "Lotus", nullptr);
+        // clang-format on
     }
 
-    void searchAllStores()
+    void searchBoxSearchesAllStores()
     {
         QFETCH(int, tab);
-        QFETCH(int, key);
+        QFETCH(Trigger, trigger);
+        QFETCH(QKeySequence, key);
         QFETCH(QString, term);
-        const bool searches = key == FindIt || key == Qt::Key_Return || key == Qt::Key_Enter;
-        const int searched = searches ? Form1::StoreCount : 0; // stores
+        QFETCH(QByteArray, expectedValue);
         QVector<int> starts; // browsers in the order their loads started
-        QObject listening;
         for (int index = 0; index < Form1::StoreCount; ++index)
-            connect(browser(index)->page(), &QWebEnginePage::loadStarted, &listening,
+            connect(browser(index)->page(), &QWebEnginePage::loadStarted, &form(),
                     [&starts, index] { starts.append(index); });
-        const auto storeTabs = [&] { // the first caption, then whether each store tab is available
+        const auto storeTabs = [&] {
             QString state = form().SSTab1()->caption(0);
             for (int store = 1; store < Form1::StoreCount; ++store)
                 state += form().SSTab1()->isAvailable(store) ? " +" : " -";
             return state;
         };
-        auto* text1 = m_window->find<QLineEdit>("Text1");
-        QSignalSpy searchRuns(m_window->find<QPushButton>("Command21"), &QPushButton::clicked);
         form().SSTab1()->setCurrentIndex(tab);
-        if (term != "SEARCH NOW!") // else the box is left as it starts
-            text1->setText(term);
+        if (!term.isNull())
+            m_window->find<QLineEdit>("Text1")->setText(term);
         QCOMPARE(storeTabs(), "Home - - - -");
-        text1->setFocus();
-        key == FindIt ? m_window->click("Command21")
-                      : QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        trigger == Trigger::Click ? m_window->click("Command21") : press("Text1", key);
         QCOMPARE(storeTabs(), "Ebay + + + +");
         QCOMPARE(form().SSTab1()->currentIndex(), tab);
-        QCOMPARE(text1->text(), key == Qt::Key_X ? term + "x" : term);
-        QVERIFY(waitUntil([&] { return m_server.pageTargets().size() >= searched; }));
+        QTEST(m_window->find<QLineEdit>("Text1")->text(), "expectedText");
+        const bool searched = !expectedValue.isNull();
+        QVERIFY(waitUntil([&] { return m_server.pageTargets().size() >= (searched ? 5 : 0); }));
         QVERIFY(m_server.settle(browser(0)));
-        QCOMPARE(starts, (searches ? QVector<int>{0, 3, 2, 1, 4} : QVector<int>()));
-        QCOMPARE(searchRuns.size(), int(searches)); // once per key
-        // Each store once, or none.
-        QSet<int> storesAsked;
-        for (const QByteArray& target : m_server.pageTargets()) {
-            const auto* store =
-                std::find_if(std::begin(SearchPages), std::end(SearchPages),
-                             [&](const auto& s) { return target.startsWith(s.first); });
-            QVERIFY2(store != std::end(SearchPages) && target.endsWith(store->second), target);
-            storesAsked.insert(store - SearchPages);
-            const QByteArray value =
-                target.sliced(store->first.size()).chopped(store->second.size());
-            QVERIFY2(EncodedValue.match(QString::fromLatin1(value)).hasMatch(), target);
-            QCOMPARE(QUrl::fromPercentEncoding(value), term);
-        }
-        QCOMPARE(storesAsked.size(), searched);
-        QCOMPARE(m_server.pageTargets().size(), storesAsked.size());
+        QCOMPARE(starts, (searched ? QVector<int>{0, 3, 2, 1, 4} : QVector<int>()));
+        QList<QByteArray> asked = m_server.pageTargets(), expected;
+        for (const auto& [prefix, suffix] :
+             searched ? SearchPages : QList<QPair<QByteArray, QByteArray>>())
+            expected << prefix + expectedValue + suffix;
+        std::sort(asked.begin(), asked.end()); // as the five loads happen to arrive
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(asked, expected);
     }
 
-    // Each command on a store tab, and all of them on each of the tabs 5 to 8 (tab -1).
+    // Every browser has a page behind and one ahead, or is loading one: each command, by its
+    // button, menu entry or key, acts on the selected tab's browser, and on none on tabs 5 to 8.
     void commandsActOnTheSelectedStoreBrowserOnly_data()
     {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QStringList>("commands");
-        QTest::addColumn<QString>("expectedPage");
-        for (const char* row :
-             {"0 Command1 /page/one", "3 Command16 /page/three", "4 Command18 /page/two",
-              "1 Command22 /page/typed", "2 Enter /page/typed", "3 Command19 /page/two",
-              "0 print /page/two"}) {
-            const QStringList words = QString::fromLatin1(row).split(' ');
-            QTest::addRow("%s on tab %s", qPrintable(words[1]), qPrintable(words[0]))
-                << words[0].toInt() << words.mid(1, 1) << words[2];
-        }
-        QTest::newRow("all but Stop on tabs 5 to 8")
-            << -1 << QStringList{"Command1", "Command16", "Command18", "Command22",
-                                 "Enter",    "Command19", "print"}
-            << "";
-        // Stop on a store tab: statusTextFollowsTheLoad.
-        QTest::newRow("Stop on tabs 5 to 8") << -1 << QStringList{"Command17"} << "";
+        QTest::addColumn<QList<int>>("tabs");
+        QTest::addColumn<Trigger>("trigger");
+        QTest::addColumn<QString>("control"); // clicked, chosen, or focused for the key
+        QTest::addColumn<QKeySequence>("key");
+        QTest::addColumn<bool>("loading");         // every browser still loading "/slow/one"
+        QTest::addColumn<QString>("expectedPage"); // in the selected tab's browser
+        QTest::addColumn<Fetch>("expectedFetch");
+        QTest::addColumn<QString>("expectedAddress"); // in the address box
+        QTest::addColumn<int>("expectedPrintDialog"); // of that browser, -1 none
+        const auto row = [](const char* tag, QList<int> tabs, Trigger trigger, const char* control,
+                            QKeySequence key, bool loading, const char* page, Fetch fetch,
+                            const char* address, int dialog) {
+            QTest::newRow(tag) << tabs << trigger << QString(control) << key << loading
+                               << QString(page) << fetch << QString(address) << dialog;
+        };
+        const Trigger Click = Trigger::Click, Menu = Trigger::Menu, Key = Trigger::Key;
+        // clang-format off
+        row("Back", {0}, Click, "Command1", {}, false, "/page/one", Fetch::ThePageOrCache, "/page/one", -1);
+        row("Alt+Left", {3}, Key, "WebBrowser1_3", QKeySequence("Alt+Left"), false, "/page/one", Fetch::ThePageOrCache, "/page/one", -1);
+        row("Forward", {3}, Click, "Command16", {}, false, "/page/three", Fetch::ThePageOrCache, "/page/three", -1);
+        row("Alt+Right", {0}, Key, "Text1", QKeySequence("Alt+Right"), false, "/page/three", Fetch::ThePageOrCache, "/page/three", -1);
+        row("Refresh", {4}, Click, "Command18", {}, false, "/page/two", Fetch::ThePage, "/page/two", -1);
+        row("F5", {0}, Key, "WebBrowser1_0", QKeySequence("F5"), false, "/page/two", Fetch::ThePage, "/page/two", -1);
+        row("Go", {1}, Click, "Command22", {}, false, "/page/typed", Fetch::ThePage, "/page/typed", -1);
+        row("Enter", {2}, Key, "Combo1", QKeySequence(Qt::Key_Return), false, "/page/typed", Fetch::ThePage, "/page/typed", -1);
+        row("Print", {3}, Click, "Command19", {}, false, "/page/two", Fetch::Nothing, "/page/typed", 3);
+        row("File, Print", {0}, Menu, "print", {}, false, "/page/two", Fetch::Nothing, "/page/typed", 0);
+        row("Ctrl+P", {4}, Key, "Text1", QKeySequence("Ctrl+P"), false, "/page/two", Fetch::Nothing, "/page/typed", 4);
+        row("list tabs: Back", ListTabs, Click, "Command1", {}, false, "", Fetch::Nothing, "/page/typed", -1);
+        row("list tabs: Stop", ListTabs, Click, "Command17", {}, true, "", Fetch::Nothing, "/page/typed", -1);
+        row("list tabs: Enter", ListTabs, Key, "Combo1", QKeySequence(Qt::Key_Return), false, "", Fetch::Nothing, "/page/typed", -1);
+        row("list tabs: File, Print", ListTabs, Menu, "print", {}, false, "", Fetch::Nothing, "/page/typed", -1);
+        row("list tabs: F5", ListTabs, Key, "Text1", QKeySequence("F5"), false, "", Fetch::Nothing, "/page/typed", -1);
+        // clang-format on
     }
 
     void commandsActOnTheSelectedStoreBrowserOnly()
     {
-        QFETCH(int, tab);
-        QFETCH(QStringList, commands);
+        QFETCH(QList<int>, tabs);
+        QFETCH(Trigger, trigger);
+        QFETCH(QString, control);
+        QFETCH(QKeySequence, key);
+        QFETCH(bool, loading);
         QFETCH(QString, expectedPage);
+        QFETCH(Fetch, expectedFetch);
+        QFETCH(int, expectedPrintDialog);
         form().storeBrowsing().OpenStoreTabs();
-        // Every browser has a page behind and one ahead, or one loading: any command does
-        // something.
-        const bool stop = commands.contains("Command17");
-        const QString current = stop ? "/slow/one" : "/page/two";
+        const QString current = loading ? "/slow/one" : "/page/two";
         for (int index = 0; index < Form1::StoreCount; ++index) {
-            for (const QString page : {"/page/one", "/page/two", "/page/three", "back"}) {
-                page == "back" ? browser(index)->back()
-                               : browser(index)->Navigate(m_server.url(page));
-                QVERIFY(shows(index, page == "back" ? "/page/two" : page));
+            for (const QString page : {"/page/one", "/page/two", "/page/three"}) {
+                browser(index)->Navigate(m_server.url(page));
+                QVERIFY(shows(index, page));
             }
-            if (stop)
+            browser(index)->back();
+            QVERIFY(shows(index, "/page/two"));
+            if (loading)
                 browser(index)->Navigate(m_server.url(current));
         }
-        QVERIFY(!stop || waitUntil([&] { return m_server.pageTargets().count("/slow/one") == 5; }));
+        QVERIFY(waitUntil(
+            [&] { return m_server.pageTargets().count("/slow/one") == (loading ? 5 : 0); }));
         combo1()->setEditText(url("/page/typed"));
-        form().StatusBar1()->setPanelText(Untouched);
+        form().StatusBar1()->setPanelText("untouched");
+        QVERIFY(m_server.settle(browser(0)));
         m_server.clearRequests();
-
-        for (int selected : tab >= 0 ? QList<int>{tab} : QList<int>{5, 6, 7, 8}) {
-            form().SSTab1()->setCurrentIndex(selected);
-            for (const QString& command : commands) {
-                if (command == "Enter") {
-                    combo1()->setFocus();
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-                } else if (command == "print")
-                    m_window->trigger(command);
-                else
-                    m_window->click(command); // a print dialog is cancelled before this returns
-                QCOMPARE(form().SSTab1()->currentIndex(), selected);
-            }
+        for (int tab : tabs) {
+            form().SSTab1()->setCurrentIndex(tab);
+            trigger == Trigger::Click  ? m_window->click(control)
+            : trigger == Trigger::Menu ? m_window->trigger(control)
+                                       : press(control, key);
+            QCOMPARE(form().SSTab1()->currentIndex(), tab); // a print dialog is cancelled by now
         }
         for (int index = 0; index < Form1::StoreCount; ++index)
-            QVERIFY(shows(index, index == tab ? expectedPage : current));
-        const bool prints = tab >= 0 && QStringList{"Command19", "print"}.contains(commands[0]);
-        const bool acts = tab >= 0 && !prints;
-        QTRY_COMPARE(combo1()->currentText(), url(acts ? expectedPage : "/page/typed"));
+            QVERIFY(shows(index, tabs == QList<int>{index} ? expectedPage : current));
+        QFETCH(QString, expectedAddress);
+        QTRY_COMPARE(combo1()->currentText(), url(expectedAddress));
         QVERIFY(m_server.settle(browser(0)));
-        // Back and Forward may take the page from the browser's cache.
         const QList<QByteArray> asked = m_server.pageTargets();
-        QVERIFY2((asked == QList<QByteArray>{expectedPage.toLatin1()} && acts) ||
-                     (asked.isEmpty() &&
-                      (!acts || QStringList{"Command1", "Command16"}.contains(commands[0]))),
+        const QList<QByteArray> page{expectedPage.toLatin1()};
+        QVERIFY2(asked == (expectedFetch == Fetch::Nothing ? QList<QByteArray>() : page) ||
+                     (expectedFetch == Fetch::ThePageOrCache && asked.isEmpty()),
                  asked.join(' '));
-        QCOMPARE(combo1()->count(), 0);
-        QCOMPARE(m_dialogs, (prints ? QWidgetList{browser(tab)} : QWidgetList()));
-        QVERIFY(tab >= 0 || panel() == Untouched);
+        QCOMPARE(m_dialogs, expectedPrintDialog < 0 ? QWidgetList()
+                                                    : QWidgetList{browser(expectedPrintDialog)});
+        QVERIFY(tabs.first() < Tracker || panel() == "untouched");
     }
 
+    // On store tab 2: the status bar shows each browser's status text, the address box follows
+    // the selected tab's browser only.
     void statusTextFollowsTheLoad_data()
     {
-        QTest::addColumn<Watch>("watch");
-        QTest::addColumn<QUrl>("address");
-        QTest::addColumn<QString>("expected"); // the status text, or how it starts
+        QTest::addColumn<QUrl>("address"); // typed into the address box, then Go
+        QTest::addColumn<AfterLoad>("then");
+        QTest::addColumn<QString>("expectedStatus");
         const QUrl refused = LocalWebServer::refusingUrl("/page/x");
-        const QUrl unknownHost("http://nosuchstore.invalid/page/x");
-        QTest::newRow("slow page, then Stop")
-            << Watch::StopSlow << m_server.url("/slow/late") << "Stopped";
-        QTest::newRow("link hovered, then left")
-            << Watch::HoverLink << m_server.url("/page/hover") << url(LocalWebServer::LinkTarget);
-        QTest::newRow("another browser loads")
-            << Watch::OtherBrowserLoads << m_server.url("/page/home") << "Done";
-        QTest::newRow("page that never finishes")
-            << Watch::NeverFinishes << m_server.url("/hang/forever")
-            << "Opening page " + url("/hang/forever") + "\u2026 ";
+        QTest::newRow("link hovered") << m_server.url("/page/hover") << AfterLoad::HoverLink
+                                      << url(LocalWebServer::LinkTarget);
+        QTest::newRow("loaded") << m_server.url("/page/home") << AfterLoad::Nothing << "Done";
+        QTest::newRow("stopped") << m_server.url("/slow/late") << AfterLoad::StopButton
+                                 << "Stopped";
+        QTest::newRow("stopped by Esc")
+            << m_server.url("/slow/late-esc") << AfterLoad::StopKey << "Stopped";
         QTest::newRow("nothing listening")
-            << Watch::Failure << refused
+            << refused << AfterLoad::Nothing
             << "The connection was refused \u2014 " + refused.toDisplayString();
         QTest::newRow("no such server")
-            << Watch::Failure << unknownHost
-            << "No such server: nosuchstore.invalid \u2014 http://nosuchstore.invalid/page/x";
+            << QUrl("http://nosuchstore.invalid/x") << AfterLoad::Nothing
+            << "No such server: nosuchstore.invalid \u2014 http://nosuchstore.invalid/x";
         QTest::newRow("unknown page")
-            << Watch::Failure << m_server.url("/missing")
+            << m_server.url("/missing") << AfterLoad::Nothing
             << "The store has no such page (error 404) \u2014 " + url("/missing");
     }
 
     void statusTextFollowsTheLoad()
     {
-        QFETCH(Watch, watch);
         QFETCH(QUrl, address);
-        QFETCH(QString, expected);
+        QFETCH(AfterLoad, then);
+        QFETCH(QString, expectedStatus);
         form().storeBrowsing().OpenStoreTabs();
         form().SSTab1()->setCurrentIndex(2);
         browser(2)->Navigate(m_server.url("/page/before"));
         QVERIFY(shows(2, "/page/before"));
-        form().StatusBar1()->setPanelText(Untouched);
+        form().StatusBar1()->setPanelText("untouched");
         combo1()->setEditText(address.toString());
         m_window->click("Command22");
-        const QString shown = address.toDisplayString();
-        switch (watch) {
-        case Watch::StopSlow: {
-            const int slowPagesBefore = m_server.slowPagesSent;
-            QTRY_VERIFY(panel().startsWith("Opening page " + shown) &&
-                        m_server.pageTargets().contains("/slow/late"));
-            m_window->click("Command17");
-            // Even once the server has sent the slow page, the browser stays on the page before.
+        const int slowPagesBefore = m_server.slowPagesSent;
+        if (then == AfterLoad::StopButton || then == AfterLoad::StopKey) {
+            QTRY_VERIFY(m_server.pageTargets().contains(address.path().toLatin1()));
+            then == AfterLoad::StopButton ? m_window->click("Command17")
+                                          : press("Text1", QKeySequence(Qt::Key_Escape));
+            // Even once the server has sent the slow page, the browser keeps the page before.
             QTRY_COMPARE(m_server.slowPagesSent, slowPagesBefore + 1);
             QVERIFY(m_server.settle(browser(0)) && shows(2, "/page/before"));
-            QCOMPARE(panel(), expected);
-            break;
-        }
-        case Watch::HoverLink: {
-            QVERIFY(shows(2, "/page/hover"));
+        } else if (then == AfterLoad::HoverLink) {
+            // Over the link on the upper half, then off it: the pointer has to move.
+            QVERIFY(shows(2, address.path()));
             QWidget* surface = browser(2)->focusProxy();
-            // The link covers the upper half; the pointer has to move for the page to notice.
-            QTest::mouseMove(surface, QPoint(5, 5));
-            QTest::mouseMove(surface, QPoint(20, 20));
-            QTRY_COMPARE(panel(), expected);
+            for (const QPoint at : {QPoint(5, 5), QPoint(20, 20)})
+                QTest::mouseMove(surface, at);
+            QTRY_COMPARE(panel(), expectedStatus);
             QTest::mouseMove(surface, QPoint(20, surface->height() - 20));
-            QTRY_COMPARE(panel(), QStringLiteral("Done"));
-            break;
+            expectedStatus = "Done";
         }
-        case Watch::OtherBrowserLoads:
-            QVERIFY(shows(2, "/page/home"));
-            combo1()->setEditText(Untouched);
-            browser(3)->Navigate(m_server.url("/slow/elsewhere"));
-            // Browser 3's status text is shown, while the address box follows browser 2.
-            QTRY_VERIFY(panel().startsWith("Opening page") && panel().contains("/slow/"));
-            QTRY_COMPARE(combo1()->currentText(), url("/page/home"));
-            QTRY_COMPARE(panel(), expected);
-            // Selecting another tab changes nothing by itself; the next load of any browser does.
-            form().SSTab1()->setCurrentIndex(3);
-            QCOMPARE(combo1()->currentText(), url("/page/home"));
-            browser(4)->Navigate(m_server.url("/page/other"));
-            QTRY_COMPARE(combo1()->currentText(), url("/slow/elsewhere"));
-            break;
-        case Watch::NeverFinishes:
-            // Half the page has arrived and is shown; the rest is still awaited.
-            QTRY_COMPARE(browser(2)->title(), QStringLiteral("forever"));
-            QVERIFY(m_server.settle(browser(0)));
-            QVERIFY2(panel().startsWith(expected) && panel().endsWith('%'), qPrintable(panel()));
-            break;
-        case Watch::Failure:
-            QTRY_COMPARE(panel(), expected);
-            break;
-        }
+        QTRY_COMPARE(panel(), expectedStatus);
+        // Another browser's load: its status text is shown, the address box stays with browser 2.
+        const QString shown = combo1()->currentText();
+        const QString elsewhere = "/slow/elsewhere";
+        browser(3)->Navigate(m_server.url(elsewhere));
+        QTRY_VERIFY(panel().startsWith("Opening page " + url(elsewhere)));
+        QTRY_COMPARE(panel(), QStringLiteral("Done"));
+        QCOMPARE(combo1()->currentText(), shown);
+        // Selecting another tab changes nothing by itself; the next load of any browser does.
+        form().SSTab1()->setCurrentIndex(3);
+        QCOMPARE(combo1()->currentText(), shown);
+        browser(4)->Navigate(m_server.url("/page/other"));
+        QTRY_COMPARE(combo1()->currentText(), url(elsewhere));
     }
 
     // Tracking takes the address exactly as it was loaded, and no title where the page has none.
     void trackedPageIsTheLoadedOne_data()
     {
-        QTest::addColumn<bool>("searched"); // else typed into the address box
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("expectedAddress");
         QTest::addColumn<QString>("expectedTitle");
-        QTest::newRow("search for the box's first text")
-            << true << "SEARCH NOW!" << exact("/Sorcelan%20SEARCH%20NOW%21") << "Not found";
-        QTest::newRow("untitled page")
-            << false << exact("/bare/Mox Pearl") << exact("/bare/Mox%20Pearl") << "";
-        QTest::newRow("titled page")
-            << false << exact("/page/Mox Pearl!") << exact("/page/Mox%20Pearl!") << "Mox Pearl!";
+        const QString server = "http://" + m_server.hostAndPort();
+        QTest::newRow("untitled") << server + "/bare/Mox Pearl" << server + "/bare/Mox%20Pearl"
+                                  << "";
+        QTest::newRow("titled") << server + "/page/Mox Pearl!" << server + "/page/Mox%20Pearl!"
+                                << "Mox Pearl!";
     }
 
     void trackedPageIsTheLoadedOne()
     {
-        QFETCH(bool, searched);
         QFETCH(QString, typed);
         QFETCH(QString, expectedAddress);
         QFETCH(QString, expectedTitle);
         form().SSTab1()->setCurrentIndex(0);
-        auto* text1 = m_window->find<QLineEdit>("Text1");
-        searched ? text1->setText(typed) : combo1()->setEditText(typed);
-        searched ? text1->setFocus() : combo1()->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        combo1()->setEditText(typed);
+        press("Combo1", QKeySequence(Qt::Key_Return));
         QTRY_COMPARE(combo1()->currentText(), expectedAddress);
         QVERIFY(waitUntil([&] {
             return browser(0)->url() == QUrl(expectedAddress) && !browser(0)->page()->isLoading();

@@ -74,13 +74,8 @@ void LocalWebServer::readFrom(QTcpSocket* socket)
         if (!socket) {
             return;
         }
-        const QByteArray whole = response(path);
-        if (path.startsWith("/hang/")) { // half the page, and the promise of more
-            socket->write(whole.left(whole.size() / 2));
-        } else {
-            socket->write(whole);
-            socket->disconnectFromHost();
-        }
+        socket->write(response(path));
+        socket->disconnectFromHost();
     });
 }
 
@@ -89,7 +84,7 @@ QString LocalWebServer::title(const QByteArray& path)
     if (path.startsWith("/bare/")) {
         return {};
     }
-    if (path.startsWith("/page/") || path.startsWith("/slow/") || path.startsWith("/hang/")) {
+    if (path.startsWith("/page/") || path.startsWith("/slow/")) {
         return QUrl::fromPercentEncoding(path.mid(6));
     }
     return path == "/index.htm" ? QStringLiteral("Vellumark") : QStringLiteral("Not found");

@@ -14,8 +14,7 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
 
 // In place of the stores, never to be cached: /index.htm ("Vellumark"), /page/<name> (titled
 // <name>, one link covering its upper half), /slow/<name> (the same, sent after 1.5 s),
-// /hang/<name> (the same, of which half is sent, the rest never), /bare/<name> (untitled), else
-// 404.
+// /bare/<name> (untitled), else 404.
 class LocalWebServer : public QObject
 {
 public:

@@ -10,7 +10,6 @@
 #include "platform/WebBrowser.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -34,29 +33,6 @@ public:
     void trigger(const QString& action) { find<QAction>(action)->trigger(); }
     Rows rows(const QString& list) { return find<ListView>(list)->rows().rows(); }
     QStringList entries(const QString& list) { return find<ListBox>(list)->entries().entries(); }
-
-    // Steps: "select N" selects row N, "BOX=text" types over the box, else a button caption.
-    void run(const QStringList& steps, const QHash<QString, QString>& buttons, const QString& list)
-    {
-        for (const QString& step : steps) {
-            if (step.startsWith("select ")) {
-                find<ListView>(list)->selectRow(step.mid(7).toInt());
-            } else if (step.contains('=')) {
-                find<QLineEdit>(step.section('=', 0, 0))->clear();
-                QTest::keyClicks(find<QLineEdit>(step.section('=', 0, 0)), step.section('=', 1));
-            } else {
-                click(buttons.value(step));
-            }
-        }
-    }
-
-    QStringList texts(const QStringList& boxes)
-    {
-        QStringList texts;
-        for (const QString& box : boxes)
-            texts << find<QLineEdit>(box)->text();
-        return texts;
-    }
 
     TestDesktop desktop;
     Form1 form;
