@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 
 // The main window's named controls, by the tab that holds them (-1: none), with what each shows
 // (a list view its headings and widths, the tab control its captions, each
@@ -197,6 +198,30 @@ private slots:
                  "Command1 Command16 Command17 Command18 Command19 Combo1 "
                  "Command22 Text1 Command21 Command11 qt_tabwidget_tabbar " +
                      controls);
+    }
+
+    // The help page tells the Tab order of My Collection as a person meets it there.
+    void helpPageTellsTheCollectionTabOrder()
+    {
+        QFile help(QFINDTESTDATA("../../src/app/help.htm"));
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QString told = QRegularExpression("<p id=\"collection-tab-order\">(.*?)</p>",
+                                                QRegularExpression::DotMatchesEverythingOption)
+                                 .match(QString::fromUtf8(help.readAll()))
+                                 .captured(1);
+        QStringList named, met;
+        for (const QRegularExpressionMatch& bold :
+             QRegularExpression("<b>(.*?)</b>").globalMatch(told))
+            named << bold.captured(1);
+        const QWidget* panel = m_window.find<QWidget>("Frame1");
+        for (const QString& name : tabWalk(Program::CollectionTabIndex)) {
+            auto* control = m_window.find<QWidget>(name);
+            if (auto* button = qobject_cast<QAbstractButton*>(control); panel->isAncestorOf(button))
+                met << button->text();
+            else if (qobject_cast<QLineEdit*>(control) && panel->isAncestorOf(control))
+                met << control->accessibleName();
+        }
+        QCOMPARE(named, met);
     }
 
     // Every visible control a user reaches by keyboard or mouse has a name a screen reader speaks.
