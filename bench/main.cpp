@@ -178,8 +178,10 @@ void benchSort(CollectionBench& bench)
     const QVector<QStringList> rows = bench.list.rows().rows();
     const auto baseline = [&rows] {
         return Timing::elapsedMs([&rows] {
-            // The least a sort can do: one collation key per cell, then a stable sort of indices.
-            QCollator collator;
+            // The least a sort can do: one collation key per cell, then a stable sort of indices,
+            // in the list's own collation (English where the locale names no language).
+            const QLocale user;
+            QCollator collator(user.language() == QLocale::C ? QLocale(QLocale::English) : user);
             collator.setCaseSensitivity(Qt::CaseInsensitive);
             std::vector<QCollatorSortKey> keys;
             keys.reserve(size_t(rows.size()));
