@@ -128,17 +128,11 @@ QString decode(const QByteArray& bytes)
     return valid ? text : decodeWindows1252(bytes);
 }
 
-QByteArray encode(const QString& text, Encoding* used)
+QByteArray encode(const QString& text)
 {
-    if (used) {
-        *used = Encoding::Windows1252;
-    }
     const std::optional<QByteArray> bytes = encodeWindows1252(text);
     if (bytes && !readsBackDifferently(*bytes)) {
         return *bytes;
-    }
-    if (used) {
-        *used = Encoding::Utf8;
     }
     // Reading drops a byte-order mark at the start; a text that itself starts with U+FEFF keeps it
     // by standing behind a mark of its own.

@@ -13,14 +13,8 @@
 // as UTF-8 or UTF-16: then the file is written in UTF-8.
 namespace TextEncoding {
 
-enum class Encoding
-{
-    Windows1252,
-    Utf8
-};
-
 QString decode(const QByteArray& bytes);
-QByteArray encode(const QString& text, Encoding* used = nullptr);
+QByteArray encode(const QString& text);
 
 // The Windows-1252 byte of a character, or none when the code page has no place for it.
 std::optional<char> windows1252Byte(char16_t c);
