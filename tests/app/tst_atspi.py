@@ -13,21 +13,20 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-TITLE = "Vellumark - (Sorcelan)"
+import desktop
+from desktop import TITLE, managed_windows, start_openbox, xprop
+
 MWM_FUNC_MINIMIZE, MWM_FUNC_MAXIMIZE, MWM_FUNC_CLOSE = 0x8, 0x10, 0x20
 MWM_DECOR_TITLE, MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 0x8, 0x20, 0x40
 
 
 def wait_for(what, find, seconds=60):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        while GLib.MainContext.default().iteration(False):  # delivers the bus's events
+    """As desktop.wait_for, delivering the accessibility bus's events between tries."""
+    def deliver_bus_events():
+        while GLib.MainContext.default().iteration(False):
             pass
-        time.sleep(0.1)
-    sys.exit(f"FAIL: {what} within {seconds} s (windows: {titled_windows()})")
+    return desktop.wait_for(what, find, seconds, deliver_bus_events,
+                            lambda: f" (windows: {titled_windows()})")
 
 
 def is_load_state(text):
@@ -59,18 +58,9 @@ def run(*command):
     return subprocess.run(command, check=True, capture_output=True, text=True).stdout
 
 
-def xprop(window, name):
-    """The property's value; empty when the window or the property is gone."""
-    shown = subprocess.run(["xprop"] + (["-root"] if window == "root" else ["-id", window]) + [name],
-                           capture_output=True, text=True).stdout
-    _, typed, value = shown.partition(")")  # NAME(TYPE) = value, or NAME(TYPE): value
-    return value.lstrip(" =:").strip() if typed and "not found" not in shown else ""
-
-
 def titled_windows():
     """The title of each window the window manager manages, by window id."""
-    ids = xprop("root", "_NET_CLIENT_LIST").partition("#")[2].replace(",", " ").split()
-    return {window: xprop(window, "_NET_WM_NAME").strip('"') for window in ids}
+    return {window: xprop(window, "_NET_WM_NAME").strip('"') for window in managed_windows()}
 
 
 def window_titled(title):
@@ -94,8 +84,7 @@ def check_fixed_title_and_close_only(window):
 
 
 def main():
-    openbox = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for("openbox took over the screen", lambda: xprop("root", "_NET_SUPPORTING_WM_CHECK"))
+    openbox = start_openbox()
     with tempfile.TemporaryDirectory() as home:
         # A copy of the program in a folder of its own keeps its data files in there.
         program = shutil.copy(sys.argv[1], os.path.join(home, "vellumark"))

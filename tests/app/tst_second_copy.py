@@ -10,33 +10,13 @@ import signal
 import subprocess
 import sys
 import tempfile
-import time
 
-TITLE = "Vellumark - (Sorcelan)"
-
-
-def wait_for(what, find, seconds=60):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        time.sleep(0.2)
-    sys.exit(f"FAIL: {what} within {seconds} s")
-
-
-def xprop(window, name):
-    """The property's value; empty when the window or the property is gone."""
-    shown = subprocess.run(["xprop"] + (["-root"] if window == "root" else ["-id", window]) + [name],
-                           capture_output=True, text=True).stdout
-    _, typed, value = shown.partition(")")  # NAME(TYPE) = value, or NAME(TYPE): value
-    return value.lstrip(" =:").strip() if typed and "not found" not in shown else ""
+from desktop import TITLE, managed_windows, start_openbox, wait_for, xprop
 
 
 def windows_of(process):
     """The ids of the windows titled TITLE that the window manager manages for the process."""
-    ids = xprop("root", "_NET_CLIENT_LIST").partition("#")[2].replace(",", " ").split()
-    return [w for w in ids if xprop(w, "_NET_WM_PID") == str(process.pid)
+    return [w for w in managed_windows() if xprop(w, "_NET_WM_PID") == str(process.pid)
             and xprop(w, "_NET_WM_NAME").strip('"') == TITLE]
 
 
@@ -52,8 +32,7 @@ def snapshot(folder):
 
 
 def main():
-    openbox = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    wait_for("openbox took over the screen", lambda: xprop("root", "_NET_SUPPORTING_WM_CHECK"))
+    openbox = start_openbox()
     running = []
     with tempfile.TemporaryDirectory() as home:
         environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
