@@ -61,7 +61,7 @@ private slots:
         view.rows().setRows(rows.mid(0, 4));
         ColumnSort::headingClicked(view, 1);       // the first click sorts descending
         for (const QStringList& row : rows.mid(4)) // each to its sorted place
-            QCOMPARE(view.rows().rows().at(view.rows().appendRow(row)), row);
+            QCOMPARE(view.rows().table().row(view.rows().appendRow(row)), row);
         QCOMPARE(rowNumbers(view.rows()), descending);
         ColumnSort::headingClicked(view, 1);
         view.rows().setRows(rows); // sorted mode stays on
