@@ -14,6 +14,7 @@
 namespace TextEncoding {
 
 QString decode(const QByteArray& bytes);
+// The characters of bytes known to be Windows-1252, as decode reads them then.
 QString decodeWindows1252(QByteArrayView bytes);
 QByteArray encode(const QString& text);
 
