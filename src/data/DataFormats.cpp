@@ -3,6 +3,7 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace {
@@ -12,7 +13,7 @@ const QChar CarriageReturn = QLatin1Char('\r');
 const QChar LineFeed = QLatin1Char('\n');
 const QLatin1String LineEnd("\r\n");
 
-bool isLineBreak(char16_t c)
+constexpr bool isLineBreak(char16_t c)
 {
     return c == u'\r' || c == u'\n';
 }
@@ -124,7 +125,7 @@ Unit* makeRoom(Buffer& buffer, Unit* out, qsizetype needed)
 
 // Most values hold no line break and only characters that are their own Windows-1252 byte:
 // those are copied in one tight loop, and only the others go through putCharacters.
-bool isOwnByte(char16_t c)
+constexpr bool isOwnByte(char16_t c)
 {
     return (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) && !isLineBreak(c);
 }
@@ -133,8 +134,15 @@ struct TextSink
 {
     QString& buffer;
     QChar* out = buffer.data();
+    QChar* end = out + buffer.size();
 
-    void makeRoom(qsizetype needed) { out = ::makeRoom(buffer, out, needed); }
+    void makeRoom(qsizetype needed)
+    {
+        if (end - out < needed) {
+            out = ::makeRoom(buffer, out, needed);
+            end = buffer.data() + buffer.size();
+        }
+    }
     void finish() { buffer.truncate(out - buffer.constData()); }
 
     bool put(char16_t c)
@@ -160,8 +168,15 @@ struct Windows1252Sink
 {
     QByteArray& buffer;
     char* out = buffer.data();
+    char* end = out + buffer.size();
 
-    void makeRoom(qsizetype needed) { out = ::makeRoom(buffer, out, needed); }
+    void makeRoom(qsizetype needed)
+    {
+        if (end - out < needed) {
+            out = ::makeRoom(buffer, out, needed);
+            end = buffer.data() + buffer.size();
+        }
+    }
     void finish() { buffer.truncate(out - buffer.constData()); }
 
     bool put(char16_t c)
@@ -178,12 +193,33 @@ struct Windows1252Sink
     }
 
     // Copies the value when every character is its own byte; otherwise leaves the sink as it was.
-    template <typename Text> bool putPlainRun(Text value)
+    bool putPlainRun(QLatin1StringView value)
+    {
+        static constexpr std::array<bool, 256> ownByte = [] {
+            std::array<bool, 256> own{};
+            for (int c = 0; c < 256; ++c) {
+                own[size_t(c)] = isOwnByte(char16_t(c));
+            }
+            return own;
+        }();
+        const auto* bytes = reinterpret_cast<const unsigned char*>(value.data());
+        const qsizetype length = value.size();
+        bool plain = true;
+        for (qsizetype i = 0; i < length; ++i) {
+            plain &= ownByte[bytes[i]];
+        }
+        if (plain) {
+            out = std::copy_n(value.data(), length, out);
+        }
+        return plain;
+    }
+
+    bool putPlainRun(QStringView value)
     {
         const qsizetype length = value.size();
         bool plain = true;
         for (qsizetype i = 0; i < length; ++i) {
-            const char16_t c = QChar(value[i]).unicode();
+            const char16_t c = value[i].unicode();
             out[i] = char(c);
             plain &= isOwnByte(c);
         }
