@@ -3,7 +3,7 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
-#include <array>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -91,16 +91,26 @@ template <typename Text, typename Sink> bool putCharacters(Text value, Sink& sin
 // Returns false as soon as the sink refuses a character.
 template <typename Sink> bool writePlainLines(const RowTable& rows, Sink& sink)
 {
+    const int columns = rows.columnCount();
     for (int row = 0; row < rows.rowCount(); ++row) {
-        const bool written = rows.useCells(row, [&sink](auto value) {
-            sink.makeRoom(value.size() + LineEnd.size());
-            if (!sink.putPlainRun(value) && !putCharacters(value, sink)) {
-                return false;
-            }
-            sink.put(u'\r');
-            sink.put(u'\n');
-            return true;
-        });
+        const bool written =
+            rows.useRow(row, [&sink, columns](auto characters, const quint32* lengths) {
+                sink.makeRoom(characters.size() + columns * LineEnd.size());
+                const bool plain = sink.isPlain(characters);
+                qsizetype start = 0;
+                for (int column = 0; column < columns; ++column) {
+                    const auto value = characters.sliced(start, lengths[column]);
+                    start += lengths[column];
+                    if (plain) {
+                        sink.copy(value);
+                    } else if (!putCharacters(value, sink)) {
+                        return false;
+                    }
+                    sink.put(u'\r');
+                    sink.put(u'\n');
+                }
+                return true;
+            });
         if (!written) {
             return false;
         }
@@ -123,11 +133,23 @@ Unit* makeRoom(Buffer& buffer, Unit* out, qsizetype needed)
     return reinterpret_cast<Unit*>(buffer.data()) + used;
 }
 
-// Most values hold no line break and only characters that are their own Windows-1252 byte:
-// those are copied in one tight loop, and only the others go through putCharacters.
+// Most rows hold no line break and only characters that are their own Windows-1252 byte:
+// those are copied in tight loops, and only the others go through putCharacters.
 constexpr bool isOwnByte(char16_t c)
 {
     return (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) && !isLineBreak(c);
+}
+
+// Eight one-byte characters at a time: none of them a line break or in 0x80 to 0x9F.
+bool ownBytes(quint64 word)
+{
+    constexpr quint64 ones = 0x0101010101010101;
+    constexpr quint64 highs = 0x8080808080808080;
+    const auto hasZeroByte = [](quint64 v) {
+        return (v - ones) & ~v & highs;
+    };
+    return !(hasZeroByte(word ^ (ones * '\r')) | hasZeroByte(word ^ (ones * '\n')) |
+             hasZeroByte((word & (ones * 0xE0)) ^ highs));
 }
 
 struct TextSink
@@ -151,16 +173,17 @@ struct TextSink
         return true;
     }
 
-    template <typename Text> bool putPlainRun(Text value)
+    template <typename Text> static bool isPlain(Text text)
     {
-        if (std::any_of(value.begin(), value.end(),
-                        [](auto c) { return isLineBreak(QChar(c).unicode()); })) {
-            return false;
-        }
+        return std::none_of(text.begin(), text.end(),
+                            [](auto c) { return isLineBreak(QChar(c).unicode()); });
+    }
+
+    template <typename Text> void copy(Text value)
+    {
         for (const auto c : value) {
             *out++ = QChar(c);
         }
-        return true;
     }
 };
 
@@ -192,41 +215,36 @@ struct Windows1252Sink
         return byte.has_value();
     }
 
-    // Copies the value when every character is its own byte; otherwise leaves the sink as it was.
-    bool putPlainRun(QLatin1StringView value)
+    static bool isPlain(QLatin1StringView text)
     {
-        static constexpr std::array<bool, 256> ownByte = [] {
-            std::array<bool, 256> own{};
-            for (int c = 0; c < 256; ++c) {
-                own[size_t(c)] = isOwnByte(char16_t(c));
-            }
-            return own;
-        }();
-        const auto* bytes = reinterpret_cast<const unsigned char*>(value.data());
-        const qsizetype length = value.size();
+        const char* bytes = text.data();
+        const qsizetype length = text.size();
+        qsizetype i = 0;
         bool plain = true;
-        for (qsizetype i = 0; i < length; ++i) {
-            plain &= ownByte[bytes[i]];
+        for (; i + 8 <= length; i += 8) {
+            quint64 word;
+            std::memcpy(&word, bytes + i, sizeof word);
+            plain &= ownBytes(word);
         }
-        if (plain) {
-            out = std::copy_n(value.data(), length, out);
+        for (; i < length; ++i) {
+            plain &= isOwnByte(static_cast<unsigned char>(bytes[i]));
         }
         return plain;
     }
 
-    bool putPlainRun(QStringView value)
+    static bool isPlain(QStringView text)
     {
-        const qsizetype length = value.size();
-        bool plain = true;
-        for (qsizetype i = 0; i < length; ++i) {
-            const char16_t c = value[i].unicode();
-            out[i] = char(c);
-            plain &= isOwnByte(c);
+        return std::all_of(text.begin(), text.end(),
+                           [](QChar c) { return isOwnByte(c.unicode()); });
+    }
+
+    void copy(QLatin1StringView value) { out = std::copy_n(value.data(), value.size(), out); }
+
+    void copy(QStringView value)
+    {
+        for (const QChar c : value) {
+            *out++ = char(c.unicode());
         }
-        if (plain) {
-            out += length;
-        }
-        return plain;
     }
 };
 

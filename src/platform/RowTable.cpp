@@ -83,12 +83,14 @@ RowTable::RowTable(int columns, const QVector<QStringList>& rows)
     }
 }
 
-const char* RowTable::readLengths(int row, quint32* lengths) const
+const char* RowTable::readLengths(int row, quint32* lengths, qsizetype* total) const
 {
     const RowEntry entry = m_rows[size_t(row)];
     const char* at = m_text.data() + (entry >> 1);
+    *total = 0;
     for (int c = 0; c < m_columns; ++c) {
         lengths[c] = takeLength(at);
+        *total += lengths[c];
     }
     if (entry & 1) {
         at += (at - m_text.data()) % 2;

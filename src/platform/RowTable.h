@@ -26,8 +26,10 @@ public:
     // Calls `use` with the cell's characters, as a QLatin1StringView or a QStringView that lasts
     // until the table next changes.
     template <typename Use> decltype(auto) useCell(int row, int column, Use use) const;
-    // The same for every cell of the row in turn, until `use` returns false; returns false then.
-    template <typename Use> bool useCells(int row, Use use) const;
+    // Calls use(characters, lengths) with all of the row's characters, its cells one after
+    // another, as a QLatin1StringView or a QStringView that lasts until the table next changes,
+    // and a pointer to the length of each cell.
+    template <typename Use> decltype(auto) useRow(int row, Use use) const;
 
     // The cells are fitted to the columns as above.
     void insertRow(int position, const QStringList& cells);
@@ -54,8 +56,8 @@ private:
     using RowEntry = quint64;
 
     Cell cellAt(int row, int column) const;
-    // The lengths of the row's cells, and where its characters start.
-    const char* readLengths(int row, quint32* lengths) const;
+    // The lengths of the row's cells and their sum, and where its characters start.
+    const char* readLengths(int row, quint32* lengths, qsizetype* total) const;
     qsizetype recordSize(RowEntry entry) const;
     template <typename Text> RowEntry appendRecord(const Text* cells, int count, bool wide);
     void dropUnusedRecords();
@@ -74,22 +76,16 @@ template <typename Use> decltype(auto) RowTable::useCell(int row, int column, Us
                : use(QLatin1StringView(found.characters, found.length));
 }
 
-template <typename Use> bool RowTable::useCells(int row, Use use) const
+template <typename Use> decltype(auto) RowTable::useRow(int row, Use use) const
 {
     constexpr int Few = 16;
     quint32 few[Few];
     std::vector<quint32> many(m_columns > Few ? size_t(m_columns) : 0);
     quint32* lengths = m_columns > Few ? many.data() : few;
-    const char* at = readLengths(row, lengths);
-    const bool wide = m_rows[size_t(row)] & 1;
-    for (int column = 0; column < m_columns; ++column) {
-        const qsizetype length = lengths[column];
-        const bool used = wide ? use(QStringView(reinterpret_cast<const char16_t*>(at), length))
-                               : use(QLatin1StringView(at, length));
-        if (!used) {
-            return false;
-        }
-        at += wide ? 2 * length : length;
-    }
-    return true;
+    qsizetype total = 0;
+    const char* at = readLengths(row, lengths, &total);
+    return (m_rows[size_t(row)] & 1)
+               ? use(QStringView(reinterpret_cast<const char16_t*>(at), total),
+                     static_cast<const quint32*>(lengths))
+               : use(QLatin1StringView(at, total), static_cast<const quint32*>(lengths));
 }
