@@ -122,7 +122,9 @@ RowTable::Cell RowTable::cellAt(int row, int column) const
 
 QString RowTable::cell(int row, int column) const
 {
-    return useCell(row, column, [](auto characters) { return characters.toString(); });
+    const Cell found = cellAt(row, column);
+    return found.wide ? QString(reinterpret_cast<const QChar*>(found.characters), found.length)
+                      : QString::fromLatin1(found.characters, found.length);
 }
 
 QStringList RowTable::row(int row) const

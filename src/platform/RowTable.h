@@ -23,9 +23,6 @@ public:
     QString cell(int row, int column) const;
     QStringList row(int row) const;
     QVector<QStringList> toRows() const;
-    // Calls `use` with the cell's characters, as a QLatin1StringView or a QStringView that lasts
-    // until the table next changes.
-    template <typename Use> decltype(auto) useCell(int row, int column, Use use) const;
     // Calls use(characters, lengths) with all of the row's characters, its cells one after
     // another, as a QLatin1StringView or a QStringView that lasts until the table next changes,
     // and a pointer to the length of each cell.
@@ -67,14 +64,6 @@ private:
     std::vector<RowEntry> m_rows;
     qsizetype m_unusedBytes = 0;
 };
-
-template <typename Use> decltype(auto) RowTable::useCell(int row, int column, Use use) const
-{
-    const Cell found = cellAt(row, column);
-    return found.wide
-               ? use(QStringView(reinterpret_cast<const char16_t*>(found.characters), found.length))
-               : use(QLatin1StringView(found.characters, found.length));
-}
 
 template <typename Use> decltype(auto) RowTable::useRow(int row, Use use) const
 {
