@@ -28,6 +28,12 @@ void setRuns(int runs)
 void compare(const std::string& name, const std::function<double()>& subject,
              const std::function<double()>& baseline)
 {
+    compare(name, "ms", subject, baseline);
+}
+
+void compare(const std::string& name, const char* unit, const std::function<double()>& subject,
+             const std::function<double()>& baseline)
+{
     try {
         // The first runs pay for cold caches and lazy set-up on either side.
         subject();
@@ -41,8 +47,8 @@ void compare(const std::string& name, const std::function<double()>& subject,
         }
         const double time = median(subjectMs);
         const double base = median(baselineMs);
-        std::printf("%s: %.2f ms, baseline %.2f ms, ratio %.2f\n", name.c_str(), time, base,
-                    time / base);
+        std::printf("%s: %.2f %s, baseline %.2f %s, ratio %.2f\n", name.c_str(), time, unit, base,
+                    unit, time / base);
     } catch (const std::exception& error) {
         std::printf("%s: not measured: %s\n", name.c_str(), error.what());
     }

@@ -23,5 +23,8 @@ template <typename Work> double elapsedMs(Work&& work)
 // that the measurement could not be taken.
 void compare(const std::string& name, const std::function<double()>& subject,
              const std::function<double()>& baseline);
+// The same for a measure in another unit than ms (MB, say).
+void compare(const std::string& name, const char* unit, const std::function<double()>& subject,
+             const std::function<double()>& baseline);
 
 } // namespace Timing

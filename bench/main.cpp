@@ -1,9 +1,11 @@
 // vellumark-bench: times the program's work beside a bare baseline and prints one line per
 // measurement, "<name>: <time> ms, baseline <time> ms, ratio <ratio>" (medians of several runs).
 // Usage: vellumark-bench [--runs=N] [--rows=N] [name...]
-//   (names: read write sort edit read-quoted startup; none = all)
-// Without a display it runs offscreen. Start-up is timed in fresh processes of this program,
-// which it starts itself with --startup-child=main|baseline; that argument is not for people.
+//   (names: read write sort edit read-quoted startup; none = all of these;
+//    memory-1m startup-1m sort-1m work on 1,000,000 rows and run only when named)
+// Without a display it runs offscreen. Start-up and memory are measured in fresh processes of
+// this program, which it starts itself with --startup-child=main|baseline or --memory-child;
+// those arguments are not for people.
 
 #include "SampleData.h"
 #include "Timing.h"
@@ -43,6 +45,8 @@
 namespace {
 
 const char* const StartupChildOption = "--startup-child=";
+const char* const MemoryChildOption = "--memory-child";
+constexpr int MillionRows = 1000000;
 const QString CollectionFileName = QStringLiteral("file2.dtt");
 const QStringList DataFileNames = {QStringLiteral("file.dtt"), CollectionFileName,
                                    QStringLiteral("file5.dtt"), QStringLiteral("file3.dtt"),
@@ -169,8 +173,9 @@ void benchWrite(CollectionBench& bench)
         [&] { return Timing::elapsedMs([&] { baselineWrite(path.toStdString(), bench.bytes); }); });
 }
 
-// A heading click on the first column of the full collection list.
-void benchSort(CollectionBench& bench)
+// A heading click on the first column of the full collection list, beside the same sort of the
+// same rows as a QTreeWidget does it when `withWidget`.
+void benchSort(CollectionBench& bench, const char* name, bool withWidget)
 {
     if (bench.list.rowCount() == 0) {
         bench.files.ReadLineFile(bench.list, CollectionFileName);
@@ -196,11 +201,14 @@ void benchSort(CollectionBench& bench)
         });
     };
     Timing::compare(
-        "sort",
+        name,
         [&bench] {
             return Timing::elapsedMs([&bench] { ColumnSort::headingClicked(bench.list, 0); });
         },
         baseline);
+    if (!withWidget) {
+        return;
+    }
 
     QTreeWidget widgetList;
     widgetList.setColumnCount(int(rows.first().size()));
@@ -287,14 +295,15 @@ void benchReadQuoted(int lines)
         });
 }
 
-// Wall time from starting a fresh child process to the child saying its window is shown.
-double startupMs(const QString& kind)
+// Wall time from starting a fresh child process to the child saying its window is shown, with
+// the given collection file and the other files empty.
+double startupMs(const QString& kind, const std::string& collection = {})
 {
     QTemporaryDir root;
     const QString dataFolder = root.filePath(QStringLiteral("data"));
     QDir().mkpath(dataFolder);
     for (const QString& name : DataFileNames) {
-        writeBytes(QDir(dataFolder).filePath(name), {});
+        writeBytes(QDir(dataFolder).filePath(name), name == CollectionFileName ? collection : "");
     }
     // Every child starts like a first start: no web profile or settings left by an earlier one.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -338,6 +347,72 @@ void benchStartup()
         [] { return startupMs(QStringLiteral("baseline")); });
 }
 
+// The program with a collection of a million rows, against the program with empty files and
+// one second to spare.
+void benchStartupMillion()
+{
+    const std::string collection = SampleData::collectionFile(MillionRows);
+    Timing::compare(
+        "startup-1m", [&collection] { return startupMs(QStringLiteral("main"), collection); },
+        [] { return startupMs(QStringLiteral("main")) + 1000.0; });
+}
+
+// Resident memory as the kernel counts it.
+double residentMegabytes()
+{
+    long pages = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%*s %ld", &pages) != 1) {
+            pages = 0;
+        }
+        std::fclose(statm);
+    }
+    return double(pages) * double(sysconf(_SC_PAGESIZE)) / 1e6;
+}
+
+// The child side of the memory measurement: how much the resident memory grows while the
+// collection file of the folder is read into the collection list.
+int runMemoryChild(const QString& dataFolder)
+{
+    PrintedMessages messages;
+    DataFiles files(dataFolder, messages);
+    ListView list(QStringLiteral("ListView3"), CollectionTab::Columns());
+    const double before = residentMegabytes();
+    files.ReadLineFile(list, CollectionFileName);
+    std::printf("%d %.3f\n", list.rowCount(), residentMegabytes() - before);
+    return 0;
+}
+
+// A fresh process reads a million collection rows; the baseline is two and a half times the
+// file's size.
+void benchMemoryMillion()
+{
+    QTemporaryDir folder;
+    double fileMegabytes = 0;
+    {
+        const std::string bytes = SampleData::collectionFile(MillionRows);
+        writeBytes(QDir(folder.path()).filePath(CollectionFileName), bytes);
+        fileMegabytes = double(bytes.size()) / 1e6;
+    }
+    std::printf("# collection file: %d rows, %.1f MB\n", MillionRows, fileMegabytes);
+    Timing::compare(
+        "memory-1m", "MB",
+        [&folder] {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QLatin1String(MemoryChildOption), folder.path()});
+            if (!child.waitForFinished(300000) || child.exitCode() != 0) {
+                throw std::runtime_error("the memory child ended badly");
+            }
+            const QList<QByteArray> figures = child.readAllStandardOutput().simplified().split(' ');
+            if (figures.size() != 2 || figures.at(0).toInt() != MillionRows) {
+                throw std::runtime_error("the memory child did not read every row");
+            }
+            return figures.at(1).toDouble();
+        },
+        [fileMegabytes] { return fileMegabytes * 2.5; });
+}
+
 // The child side of the start-up measurement: show the window, say so, and end.
 int runStartupChild(const QString& kind, const QString& dataFolder)
 {
@@ -377,12 +452,15 @@ int main(int argc, char* argv[])
     int runs = 5;
     std::set<std::string> only;
     QStringList startupChild; // kind and data folder
+    QString memoryChild;      // data folder
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         const auto value = [&argument](const char* option) {
             return argument.rfind(option, 0) == 0 ? argument.substr(strlen(option)) : "";
         };
-        if (!value(StartupChildOption).empty()) {
+        if (argument == MemoryChildOption && i + 1 < argc) {
+            memoryChild = QString::fromLocal8Bit(argv[++i]);
+        } else if (!value(StartupChildOption).empty()) {
             startupChild = {QString::fromStdString(value(StartupChildOption)),
                             i + 1 < argc ? QString::fromLocal8Bit(argv[++i]) : QString()};
         } else if (!value("--rows=").empty()) {
@@ -390,11 +468,13 @@ int main(int argc, char* argv[])
         } else if (!value("--runs=").empty()) {
             runs = std::stoi(value("--runs="));
         } else if (argument == "read" || argument == "write" || argument == "sort" ||
-                   argument == "edit" || argument == "read-quoted" || argument == "startup") {
+                   argument == "edit" || argument == "read-quoted" || argument == "startup" ||
+                   argument == "memory-1m" || argument == "startup-1m" || argument == "sort-1m") {
             only.insert(argument);
         } else {
             std::fprintf(stderr, "usage: vellumark-bench [--runs=N] [--rows=N] "
-                                 "[read|write|sort|edit|read-quoted|startup]...\n");
+                                 "[read|write|sort|edit|read-quoted|startup|memory-1m|startup-1m|"
+                                 "sort-1m]...\n");
             return 2;
         }
     }
@@ -408,10 +488,16 @@ int main(int argc, char* argv[])
     if (!startupChild.isEmpty()) {
         return runStartupChild(startupChild.at(0), startupChild.at(1));
     }
+    if (!memoryChild.isEmpty()) {
+        return runMemoryChild(memoryChild);
+    }
 
     Timing::setRuns(runs);
     const auto wanted = [&only](const char* name) {
         return only.empty() || only.count(name);
+    };
+    const auto named = [&only](const char* name) {
+        return only.count(name) > 0;
     };
     if (wanted("read") || wanted("write") || wanted("sort") || wanted("edit")) {
         CollectionBench collection(rows);
@@ -424,7 +510,7 @@ int main(int argc, char* argv[])
             benchWrite(collection);
         }
         if (wanted("sort")) {
-            benchSort(collection);
+            benchSort(collection, "sort", true);
         }
         if (wanted("edit")) {
             benchEditSorted(collection);
@@ -436,9 +522,22 @@ int main(int argc, char* argv[])
     if (wanted("startup")) {
         benchStartup();
     }
-    std::printf("# medians of %d runs; targets (ratio): read <= 2.00, write <= 2.00, "
+    if (named("memory-1m")) {
+        benchMemoryMillion();
+    }
+    if (named("startup-1m")) {
+        benchStartupMillion();
+    }
+    if (named("sort-1m")) {
+        CollectionBench million(MillionRows);
+        std::printf("# collection file: %d rows, %.1f MB\n", MillionRows,
+                    double(million.bytes.size()) / 1e6);
+        benchSort(million, "sort-1m", false);
+    }
+    std::printf("# medians of %d runs; targets (ratio): read <= 1.00, write <= 1.50, "
                 "sort <= 1.50, add-sorted <= 1.00, delete-middle <= 1.00, read-quoted <= 2.00, "
-                "startup <= 1.50\n",
+                "startup <= 1.50, memory-1m <= 1.00, startup-1m <= 1.00, sort-1m <= 1.50 "
+                "(and at most 1000 ms)\n",
                 runs);
     return 0;
 }

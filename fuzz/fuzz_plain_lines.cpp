@@ -1,5 +1,6 @@
 // Reads any bytes as a plain-line file of 1 to 9 columns, writes the rows and reads them again. The
-// first byte chooses the columns; the digits "1" to "9" stand for themselves.
+// first byte chooses the columns; the digits "1" to "9" stand for themselves. Reading straight from
+// the bytes must give what reading their decoded text gives.
 #include "FuzzCheck.h"
 #include "data/DataFormats.h"
 #include "data/TextEncoding.h"
@@ -16,12 +17,12 @@ QString storable(QString value)
         .replace(QLatin1Char('\n'), QLatin1Char(' '));
 }
 
-void requireReadBack(const Rows& rows, int columns, const Rows& expected)
+void requireReadBack(const RowTable& rows, const RowTable& expected)
 {
-    const QByteArray written = DataFormats::encodePlainLines(rows, columns);
-    require(written == TextEncoding::encode(DataFormats::formatPlainLines(rows, columns)),
+    const QByteArray written = DataFormats::encodePlainLines(rows);
+    require(written == TextEncoding::encode(DataFormats::formatPlainLines(rows)),
             "the direct Windows-1252 writer gives the bytes of the text writer");
-    require(DataFormats::parsePlainLines(TextEncoding::decode(written), columns) == expected,
+    require(DataFormats::readPlainLines(written, rows.columnCount()) == expected,
             "written rows read back as the format can carry them");
 }
 
@@ -43,7 +44,14 @@ void requireEditedRowsReadBack(const QString& text, int columns)
         }
         expected.append(row);
     }
-    requireReadBack(edited, columns, expected);
+    const RowTable table(columns, edited);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        for (int column = 0; column < columns; ++column) {
+            require(table.cell(row, column) == edited.at(row).value(column),
+                    "the table keeps every text as it was given");
+        }
+    }
+    requireReadBack(table, RowTable(columns, expected));
 }
 
 } // namespace
@@ -54,13 +62,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
     const int columns = 1 + (data[0] + 5) % 9;
-    const QString text = TextEncoding::decode(bytesOf(data + 1, size - 1));
+    const QByteArray bytes = bytesOf(data + 1, size - 1);
+    const QString text = TextEncoding::decode(bytes);
 
-    const Rows rows = DataFormats::parsePlainLines(text, columns);
-    for (const QStringList& row : rows) {
-        require(row.size() == columns, "every row read has all its cells");
-    }
-    requireReadBack(rows, columns, rows);
+    const RowTable rows = DataFormats::readPlainLines(bytes, columns);
+    require(rows == DataFormats::parsePlainLines(text, columns),
+            "the bytes read as their decoded text does");
+    requireReadBack(rows, rows);
     requireEditedRowsReadBack(text, columns);
     return 0;
 }

@@ -39,17 +39,18 @@ QString DataFiles::path(const QString& fileName) const
 
 void DataFiles::ReadLineFile(ListView& list, const QString& fileName)
 {
-    list.rows().setRows(DataFormats::parsePlainLines(readText(fileName), list.columnCount()));
+    list.rows().setTable(DataFormats::readPlainLines(readBytes(fileName), list.columnCount()));
 }
 
 bool DataFiles::WriteLineFile(const ListView& list, const QString& fileName)
 {
-    return save(fileName, DataFormats::encodePlainLines(list.rows().rows(), list.columnCount()));
+    return save(fileName, DataFormats::encodePlainLines(list.rows().table()));
 }
 
 void DataFiles::ReadQuotedFile(ListBox& list, const QString& fileName)
 {
-    list.entries().insertSorted(DataFormats::parseQuotedLines(readText(fileName)));
+    list.entries().insertSorted(
+        DataFormats::parseQuotedLines(TextEncoding::decode(readBytes(fileName))));
 }
 
 bool DataFiles::WriteQuotedFile(const ListBox& list, const QString& fileName)
@@ -58,7 +59,7 @@ bool DataFiles::WriteQuotedFile(const ListBox& list, const QString& fileName)
                 TextEncoding::encode(DataFormats::formatQuotedLines(list.entries().entries())));
 }
 
-QString DataFiles::readText(const QString& fileName)
+QByteArray DataFiles::readBytes(const QString& fileName)
 {
     removeStagingLeftovers(savedPath(fileName));
     const QString filePath = path(fileName);
@@ -83,7 +84,7 @@ QString DataFiles::readText(const QString& fileName)
         }
     }
     if (reason.isEmpty()) {
-        return TextEncoding::decode(bytes);
+        return bytes;
     }
     m_unreadable.insert(fileName, {reason, freeNameFor(fileName)});
     m_unreported.append(fileName);

@@ -57,8 +57,8 @@ private:
         QString keptAs;
     };
 
-    // The file's text; empty when it is missing or could not be read.
-    QString readText(const QString& fileName);
+    // The file's bytes; empty when it is missing or could not be read.
+    QByteArray readBytes(const QString& fileName);
     bool save(const QString& fileName, const QByteArray& bytes);
     bool keepUnreadOriginal(const QString& fileName, QString* error);
     bool writeAtomically(const QString& fileName, const QByteArray& bytes, QString* error);

@@ -3,6 +3,7 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -12,13 +13,14 @@ const QChar CarriageReturn = QLatin1Char('\r');
 const QChar LineFeed = QLatin1Char('\n');
 const QLatin1String LineEnd("\r\n");
 
-bool isLineBreak(QChar c)
+constexpr bool isLineBreak(char16_t c)
 {
-    return c == CarriageReturn || c == LineFeed;
+    return c == u'\r' || c == u'\n';
 }
 
-// The position just after the line end that starts at `position` (CR LF counts as one).
-qsizetype skipLineEnd(QStringView text, qsizetype position)
+// The position just after the line end that starts at `position` (CR LF counts as one). The text
+// is a QStringView, or a QLatin1StringView over the bytes of a file.
+template <typename Text> qsizetype skipLineEnd(Text text, qsizetype position)
 {
     if (position < text.size() && text[position] == CarriageReturn) {
         ++position;
@@ -30,25 +32,49 @@ qsizetype skipLineEnd(QStringView text, qsizetype position)
     return position < text.size() ? position + 1 : position;
 }
 
-qsizetype findLineEnd(QStringView text, qsizetype from)
+template <typename Text> qsizetype findLineEnd(Text text, qsizetype from)
 {
     for (qsizetype i = from; i < text.size(); ++i) {
-        if (isLineBreak(text[i])) {
+        if (isLineBreak(text[i].unicode())) {
             return i;
         }
     }
     return text.size();
 }
 
-// One character at a time, for values with line breaks or letters beyond ASCII.
-template <typename Sink> bool putCharacters(const QString& value, Sink& sink)
+// Calls addRecord(lines, count) with the lines of each record of `columns` lines, as views into
+// the text; only the last record may have fewer.
+template <typename Text, typename AddRecord>
+void forEachRecord(Text text, int columns, AddRecord addRecord)
 {
-    const QChar* chars = value.constData();
+    std::vector<Text> lines(static_cast<size_t>(columns));
+    qsizetype position = 0;
+    while (position < text.size()) {
+        int count = 0;
+        while (count < columns && position < text.size()) {
+            const qsizetype end = findLineEnd(text, position);
+            lines[size_t(count++)] = text.sliced(position, end - position);
+            position = skipLineEnd(text, end);
+        }
+        addRecord(lines.data(), count);
+    }
+}
+
+// Windows-1252 bytes stand for the Latin-1 characters of the same number, but for 0x80 to 0x9F.
+bool isLatin1Itself(QLatin1StringView bytes)
+{
+    return std::none_of(bytes.begin(), bytes.end(),
+                        [](char byte) { return static_cast<unsigned char>(byte) - 0x80u < 0x20u; });
+}
+
+// One character at a time, for values with line breaks or letters beyond ASCII.
+template <typename Text, typename Sink> bool putCharacters(Text value, Sink& sink)
+{
     const qsizetype length = value.size();
     for (qsizetype i = 0; i < length; ++i) {
-        const char16_t c = chars[i].unicode();
+        const char16_t c = value[i].unicode();
         if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < length && chars[i + 1] == LineFeed) {
+            if (c == u'\r' && i + 1 < length && value[i + 1] == LineFeed) {
                 ++i;
             }
             if (!sink.put(u' ')) {
@@ -63,19 +89,30 @@ template <typename Sink> bool putCharacters(const QString& value, Sink& sink)
 
 // Writes the plain-line format into a sink; a line break inside a value becomes one space.
 // Returns false as soon as the sink refuses a character.
-template <typename Sink>
-bool writePlainLines(const QVector<QStringList>& rows, int columns, Sink& sink)
+template <typename Sink> bool writePlainLines(const RowTable& rows, Sink& sink)
 {
-    const QString missing;
-    for (const QStringList& row : rows) {
-        for (int column = 0; column < columns; ++column) {
-            const QString& value = column < row.size() ? row.at(column) : missing;
-            sink.makeRoom(value.size() + LineEnd.size());
-            if (!sink.putPlainRun(value) && !putCharacters(value, sink)) {
-                return false;
-            }
-            sink.put(u'\r');
-            sink.put(u'\n');
+    const int columns = rows.columnCount();
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        const bool written =
+            rows.useRow(row, [&sink, columns](auto characters, const quint32* lengths) {
+                sink.makeRoom(characters.size() + columns * LineEnd.size());
+                const bool plain = sink.isPlain(characters);
+                qsizetype start = 0;
+                for (int column = 0; column < columns; ++column) {
+                    const auto value = characters.sliced(start, lengths[column]);
+                    start += lengths[column];
+                    if (plain) {
+                        sink.copy(value);
+                    } else if (!putCharacters(value, sink)) {
+                        return false;
+                    }
+                    sink.put(u'\r');
+                    sink.put(u'\n');
+                }
+                return true;
+            });
+        if (!written) {
+            return false;
         }
     }
     return true;
@@ -96,19 +133,38 @@ Unit* makeRoom(Buffer& buffer, Unit* out, qsizetype needed)
     return reinterpret_cast<Unit*>(buffer.data()) + used;
 }
 
-// Most values are plain printable ASCII: those are copied in one tight loop, and only the others
-// go through putCharacters.
-bool isPlainAscii(char16_t c)
+// Most rows hold no line break and only characters that are their own Windows-1252 byte:
+// those are copied in tight loops, and only the others go through putCharacters.
+constexpr bool isOwnByte(char16_t c)
 {
-    return char16_t(c - 0x20) < 0x60;
+    return (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) && !isLineBreak(c);
+}
+
+// Eight one-byte characters at a time: none of them a line break or in 0x80 to 0x9F.
+bool ownBytes(quint64 word)
+{
+    constexpr quint64 ones = 0x0101010101010101;
+    constexpr quint64 highs = 0x8080808080808080;
+    const auto hasZeroByte = [](quint64 v) {
+        return (v - ones) & ~v & highs;
+    };
+    return !(hasZeroByte(word ^ (ones * '\r')) | hasZeroByte(word ^ (ones * '\n')) |
+             hasZeroByte((word & (ones * 0xE0)) ^ highs));
 }
 
 struct TextSink
 {
     QString& buffer;
     QChar* out = buffer.data();
+    QChar* end = out + buffer.size();
 
-    void makeRoom(qsizetype needed) { out = ::makeRoom(buffer, out, needed); }
+    void makeRoom(qsizetype needed)
+    {
+        if (end - out < needed) {
+            out = ::makeRoom(buffer, out, needed);
+            end = buffer.data() + buffer.size();
+        }
+    }
     void finish() { buffer.truncate(out - buffer.constData()); }
 
     bool put(char16_t c)
@@ -117,13 +173,17 @@ struct TextSink
         return true;
     }
 
-    bool putPlainRun(const QString& value)
+    template <typename Text> static bool isPlain(Text text)
     {
-        if (value.contains(CarriageReturn) || value.contains(LineFeed)) {
-            return false;
+        return std::none_of(text.begin(), text.end(),
+                            [](auto c) { return isLineBreak(QChar(c).unicode()); });
+    }
+
+    template <typename Text> void copy(Text value)
+    {
+        for (const auto c : value) {
+            *out++ = QChar(c);
         }
-        out = std::copy(value.cbegin(), value.cend(), out);
-        return true;
     }
 };
 
@@ -131,8 +191,15 @@ struct Windows1252Sink
 {
     QByteArray& buffer;
     char* out = buffer.data();
+    char* end = out + buffer.size();
 
-    void makeRoom(qsizetype needed) { out = ::makeRoom(buffer, out, needed); }
+    void makeRoom(qsizetype needed)
+    {
+        if (end - out < needed) {
+            out = ::makeRoom(buffer, out, needed);
+            end = buffer.data() + buffer.size();
+        }
+    }
     void finish() { buffer.truncate(out - buffer.constData()); }
 
     bool put(char16_t c)
@@ -148,20 +215,36 @@ struct Windows1252Sink
         return byte.has_value();
     }
 
-    // Copies the value when it is all plain ASCII; otherwise leaves the sink as it was.
-    bool putPlainRun(const QString& value)
+    static bool isPlain(QLatin1StringView text)
     {
-        const char16_t* chars = reinterpret_cast<const char16_t*>(value.constData());
-        const qsizetype length = value.size();
+        const char* bytes = text.data();
+        const qsizetype length = text.size();
+        qsizetype i = 0;
         bool plain = true;
-        for (qsizetype i = 0; i < length; ++i) {
-            out[i] = char(chars[i]);
-            plain &= isPlainAscii(chars[i]);
+        for (; i + 8 <= length; i += 8) {
+            quint64 word;
+            std::memcpy(&word, bytes + i, sizeof word);
+            plain &= ownBytes(word);
         }
-        if (plain) {
-            out += length;
+        for (; i < length; ++i) {
+            plain &= isOwnByte(static_cast<unsigned char>(bytes[i]));
         }
         return plain;
+    }
+
+    static bool isPlain(QStringView text)
+    {
+        return std::all_of(text.begin(), text.end(),
+                           [](QChar c) { return isOwnByte(c.unicode()); });
+    }
+
+    void copy(QLatin1StringView value) { out = std::copy_n(value.data(), value.size(), out); }
+
+    void copy(QStringView value)
+    {
+        for (const QChar c : value) {
+            *out++ = char(c.unicode());
+        }
     }
 };
 
@@ -218,55 +301,65 @@ QString undoubleQuotes(QStringView quoted)
 
 namespace DataFormats {
 
-QVector<QStringList> parsePlainLines(QStringView text, int columns)
+RowTable parsePlainLines(QStringView text, int columns)
 {
-    QVector<QStringList> rows;
-    if (columns <= 0) {
-        return rows;
-    }
-    QStringList row;
-    row.reserve(columns);
-    qsizetype position = 0;
-    while (position < text.size()) {
-        const qsizetype end = findLineEnd(text, position);
-        row.append(text.mid(position, end - position).toString());
-        position = skipLineEnd(text, end);
-        if (row.size() == columns) {
-            rows.append(std::move(row));
-            row = QStringList();
-            row.reserve(columns);
-        }
-    }
-    if (!row.isEmpty()) {
-        while (row.size() < columns) {
-            row.append(QString());
-        }
-        rows.append(std::move(row));
+    RowTable rows(columns);
+    if (columns > 0) {
+        forEachRecord(text, columns, [&rows](const QStringView* lines, int count) {
+            rows.appendRow(lines, count);
+        });
     }
     return rows;
 }
 
-QString formatPlainLines(const QVector<QStringList>& rows, int columns)
+RowTable readPlainLines(const QByteArray& bytes, int columns)
 {
-    QString text(rows.size() * columns * TypicalValueLength, Qt::Uninitialized);
+    if (columns <= 0 || TextEncoding::readsBackDifferently(bytes)) {
+        return parsePlainLines(TextEncoding::decode(bytes), columns);
+    }
+    // Windows-1252, the common case: split straight from the bytes, each record decoded on its own
+    // only when a byte has a character other than its Latin-1 one.
+    RowTable rows(columns);
+    rows.reserve(bytes.size());
+    std::vector<QString> decoded(static_cast<size_t>(columns));
+    std::vector<QStringView> cells(static_cast<size_t>(columns));
+    forEachRecord(QLatin1StringView(bytes), columns,
+                  [&](const QLatin1StringView* lines, int count) {
+                      if (std::all_of(lines, lines + count, isLatin1Itself)) {
+                          rows.appendRow(lines, count);
+                          return;
+                      }
+                      for (int line = 0; line < count; ++line) {
+                          decoded[size_t(line)] = TextEncoding::decodeWindows1252(
+                              QByteArrayView(lines[line].data(), lines[line].size()));
+                          cells[size_t(line)] = decoded[size_t(line)];
+                      }
+                      rows.appendRow(cells.data(), count);
+                  });
+    return rows;
+}
+
+QString formatPlainLines(const RowTable& rows)
+{
+    QString text(rows.rowCount() * rows.columnCount() * TypicalValueLength, Qt::Uninitialized);
     TextSink sink{text};
-    writePlainLines(rows, columns, sink);
+    writePlainLines(rows, sink);
     sink.finish();
     return text;
 }
 
-QByteArray encodePlainLines(const QVector<QStringList>& rows, int columns)
+QByteArray encodePlainLines(const RowTable& rows)
 {
     // Straight into Windows-1252 bytes, the common case, without a text of the whole file first.
-    QByteArray bytes(rows.size() * columns * TypicalValueLength, Qt::Uninitialized);
+    QByteArray bytes(rows.rowCount() * rows.columnCount() * TypicalValueLength, Qt::Uninitialized);
     Windows1252Sink sink{bytes};
-    if (writePlainLines(rows, columns, sink)) {
+    if (writePlainLines(rows, sink)) {
         sink.finish();
         if (!TextEncoding::readsBackDifferently(bytes)) {
             return bytes;
         }
     }
-    return TextEncoding::encode(formatPlainLines(rows, columns));
+    return TextEncoding::encode(formatPlainLines(rows));
 }
 
 QStringList parseQuotedLines(QStringView text)

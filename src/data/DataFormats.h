@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RowTable.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -10,11 +12,13 @@ namespace DataFormats {
 
 // Plain-line format: one value per line, a record of `columns` lines per row. A last record that
 // is cut short still becomes a row, its missing cells empty.
-QVector<QStringList> parsePlainLines(QStringView text, int columns);
+RowTable parsePlainLines(QStringView text, int columns);
+// The same from the bytes of a file, read as TextEncoding::decode reads them.
+RowTable readPlainLines(const QByteArray& bytes, int columns);
 // A line break inside a value is written as one space: every record keeps exactly its lines.
-QString formatPlainLines(const QVector<QStringList>& rows, int columns);
+QString formatPlainLines(const RowTable& rows);
 // The same, as the bytes of the file (see TextEncoding::encode for the characters).
-QByteArray encodePlainLines(const QVector<QStringList>& rows, int columns);
+QByteArray encodePlainLines(const RowTable& rows);
 
 // Quoted-line format: one entry per line between double quotes, a double quote inside an entry
 // doubled, line breaks inside an entry kept inside the quotes. Text after the closing quote is

@@ -19,18 +19,6 @@ const QByteArray Utf8ByteOrderMark("\xEF\xBB\xBF");
 const QByteArray Utf16LittleEndianMark("\xFF\xFE");
 const QByteArray Utf16BigEndianMark("\xFE\xFF");
 
-QString decodeWindows1252(const QByteArray& bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        *out++ =
-            value >= 0x80 && value < 0xA0 ? QChar(HighControlRange[value - 0x80]) : QChar(value);
-    }
-    return text;
-}
-
 // Empty when a character has no place in Windows-1252.
 std::optional<QByteArray> encodeWindows1252(const QString& text)
 {
@@ -138,6 +126,18 @@ QByteArray encode(const QString& text)
     // by standing behind a mark of its own.
     const QByteArray utf8 = text.toUtf8();
     return text.startsWith(ByteOrderMark) ? Utf8ByteOrderMark + utf8 : utf8;
+}
+
+QString decodeWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) {
+        const auto value = static_cast<unsigned char>(byte);
+        *out++ =
+            value >= 0x80 && value < 0xA0 ? QChar(HighControlRange[value - 0x80]) : QChar(value);
+    }
+    return text;
 }
 
 std::optional<char> windows1252Byte(char16_t c)

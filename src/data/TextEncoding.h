@@ -14,6 +14,8 @@
 namespace TextEncoding {
 
 QString decode(const QByteArray& bytes);
+// The characters of bytes known to be Windows-1252, as decode reads them then.
+QString decodeWindows1252(QByteArrayView bytes);
 QByteArray encode(const QString& text);
 
 // The Windows-1252 byte of a character, or none when the code page has no place for it.

@@ -44,7 +44,7 @@ void ListBoxModel::insertSorted(QStringList entries)
     }
     QStringList merged = m_entries + entries;
     const std::vector<int> order = m_order.stableOrder(
-        merged, [](const QString& entry) { return entry; }, Qt::AscendingOrder);
+        int(merged.size()), [&merged](int index) { return merged.at(index); }, Qt::AscendingOrder);
     QStringList sorted;
     sorted.reserve(merged.size());
     for (int position : order) {

@@ -2,17 +2,16 @@
 
 #include "ShownText.h"
 
-#include <algorithm>
-
 ListViewModel::ListViewModel(QVector<ListColumn> columns, QObject* parent)
     : QAbstractTableModel(parent)
     , m_columns(std::move(columns))
+    , m_table(int(m_columns.size()))
 {
 }
 
 int ListViewModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_table.rowCount();
 }
 
 int ListViewModel::columnCount(const QModelIndex& parent) const
@@ -25,7 +24,7 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole) {
         return {};
     }
-    return ShownText::onOneLine(m_rows.at(index.row()).at(index.column()));
+    return ShownText::onOneLine(m_table.cell(index.row(), index.column()));
 }
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -39,52 +38,42 @@ QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int
 
 QString ListViewModel::cellText(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_columns.size()) {
+    if (row < 0 || row >= m_table.rowCount() || column < 0 || column >= m_columns.size()) {
         return {};
     }
-    return m_rows.at(row).at(column);
-}
-
-QStringList ListViewModel::fitted(QStringList cells) const
-{
-    const int columns = int(m_columns.size());
-    if (cells.size() > columns) {
-        cells.erase(cells.begin() + columns, cells.end());
-    }
-    while (cells.size() < columns) {
-        cells.append(QString());
-    }
-    return cells;
+    return m_table.cell(row, column);
 }
 
 int ListViewModel::appendRow(QStringList cells)
 {
-    cells = fitted(std::move(cells));
     const int position =
-        m_sorted ? sortedInsertPosition(cells.at(m_sortColumn)) : int(m_rows.size());
+        m_sorted ? sortedInsertPosition(cells.value(m_sortColumn)) : m_table.rowCount();
     beginInsertRows(QModelIndex(), position, position);
-    m_rows.insert(position, std::move(cells));
+    m_table.insertRow(position, cells);
     endInsertRows();
     return position;
 }
 
 void ListViewModel::removeRow(int row)
 {
-    if (row < 0 || row >= m_rows.size()) {
+    if (row < 0 || row >= m_table.rowCount()) {
         return;
     }
     beginRemoveRows(QModelIndex(), row, row);
-    m_rows.remove(row);
+    m_table.removeRow(row);
     endRemoveRows();
 }
 
-void ListViewModel::setRows(QVector<QStringList> rows)
+void ListViewModel::setRows(const QVector<QStringList>& rows)
 {
+    setTable(RowTable(int(m_columns.size()), rows));
+}
+
+void ListViewModel::setTable(RowTable table)
+{
+    Q_ASSERT(table.columnCount() == m_columns.size());
     beginResetModel();
-    for (QStringList& row : rows) {
-        row = fitted(std::move(row));
-    }
-    m_rows = std::move(rows);
+    m_table = std::move(table);
     endResetModel();
     if (m_sorted) {
         sortRows();
@@ -111,33 +100,40 @@ bool ListViewModel::comesBefore(const QString& left, const QString& right) const
 int ListViewModel::sortedInsertPosition(const QString& key) const
 {
     // After every row with an equal key, so that equal rows keep the order they came in.
-    const auto after = std::upper_bound(m_rows.cbegin(), m_rows.cend(), key,
-                                        [this](const QString& value, const QStringList& row) {
-                                            return comesBefore(value, row.at(m_sortColumn));
-                                        });
-    return int(after - m_rows.cbegin());
+    int first = 0;
+    int count = m_table.rowCount();
+    while (count > 0) {
+        const int half = count / 2;
+        if (comesBefore(key, m_table.cell(first + half, m_sortColumn))) {
+            count = half;
+        } else {
+            first += half + 1;
+            count -= half + 1;
+        }
+    }
+    return first;
 }
 
 void ListViewModel::sortRows()
 {
     const std::vector<int> order = m_order.stableOrder(
-        m_rows, [this](const QStringList& row) { return row.at(m_sortColumn); }, m_sortOrder);
+        m_table.rowCount(), [this](int row) { return m_table.cell(row, m_sortColumn); },
+        m_sortOrder);
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    QVector<int> newPosition(m_rows.size());
-    QVector<QStringList> sorted;
-    sorted.reserve(m_rows.size());
-    for (int position = 0; position < int(order.size()); ++position) {
-        newPosition[order[size_t(position)]] = position;
-        sorted.append(std::move(m_rows[order[size_t(position)]]));
-    }
-    m_rows = std::move(sorted);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& index : before) {
-        after.append(this->index(newPosition.at(index.row()), index.column()));
+    if (!before.isEmpty()) {
+        std::vector<int> newPosition(order.size());
+        for (int position = 0; position < int(order.size()); ++position) {
+            newPosition[size_t(order[size_t(position)])] = position;
+        }
+        after.reserve(before.size());
+        for (const QModelIndex& index : before) {
+            after.append(this->index(newPosition[size_t(index.row())], index.column()));
+        }
     }
+    m_table.reorder(order);
     changePersistentIndexList(before, after);
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RowTable.h"
 #include "TextOrder.h"
 
 #include <QAbstractTableModel>
@@ -29,14 +30,18 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     const QVector<ListColumn>& columns() const { return m_columns; }
-    const QVector<QStringList>& rows() const { return m_rows; }
+    // Every row's texts, made on request: `table()` and `cellText` read the rows in place.
+    QVector<QStringList> rows() const { return m_table.toRows(); }
+    const RowTable& table() const { return m_table; }
     QString cellText(int row, int column) const;
 
     // Adds a row (short rows get empty cells) and returns where it went: at the end, or at its
     // sorted place while sorted mode is on.
     int appendRow(QStringList cells);
     void removeRow(int row);
-    void setRows(QVector<QStringList> rows);
+    void setRows(const QVector<QStringList>& rows);
+    // Takes the rows of a table with this list's columns.
+    void setTable(RowTable table);
 
     int sortColumn() const { return m_sortColumn; }
     Qt::SortOrder sortOrder() const { return m_sortOrder; }
@@ -45,13 +50,12 @@ public:
     void sortBy(int column, Qt::SortOrder order);
 
 private:
-    QStringList fitted(QStringList cells) const;
     bool comesBefore(const QString& left, const QString& right) const;
     int sortedInsertPosition(const QString& key) const;
     void sortRows();
 
     QVector<ListColumn> m_columns;
-    QVector<QStringList> m_rows;
+    RowTable m_table;
     TextOrder m_order;
     int m_sortColumn = 0;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;

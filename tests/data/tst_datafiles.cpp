@@ -180,7 +180,7 @@ private slots:
     void lineBreakInValueBecomesOneSpace()
     {
         const Rows rows{{"CR LF\r\nLF\nCR\rLF CR\n\r", "\r\nends\n"}, {"CR\ronly", "Ω\n"}};
-        QCOMPARE(DataFormats::encodePlainLines(rows, 2),
+        QCOMPARE(DataFormats::encodePlainLines(RowTable(2, rows)),
                  QByteArray("CR LF LF CR LF CR  \r\n ends \r\nCR only\r\n\xCE\xA9 \r\n"));
     }
 

@@ -32,7 +32,7 @@ private slots:
         QStringList keys{"Zeta", "alpha", "Mu", "beta", "Ox, foil", "ox", "9", "", "100", "10"};
         Order mox; // std::sort keeps equal keys in order by chance below 16 of them
         for (int i = 10; i < 54; ++i)
-            keys << (i < 20 ? "mOX" : "Mox"), mox << i;
+            keys << (i % 3 ? "Mox" : "mOX"), mox << i;
         QTest::newRow("C: case ignored, empty key first, digits are characters, 44 equal keys")
             << QLocale::C << keys << Order{7, 9, 8, 6, 1, 3} + mox + Order{2, 5, 4, 0}
             << Order{0, 4, 5, 2} + mox + Order{3, 1, 6, 8, 9, 7};
@@ -61,7 +61,7 @@ private slots:
         view.rows().setRows(rows.mid(0, 4));
         ColumnSort::headingClicked(view, 1);       // the first click sorts descending
         for (const QStringList& row : rows.mid(4)) // each to its sorted place
-            QCOMPARE(view.rows().rows().at(view.rows().appendRow(row)), row);
+            QCOMPARE(view.rows().table().row(view.rows().appendRow(row)), row);
         QCOMPARE(rowNumbers(view.rows()), descending);
         ColumnSort::headingClicked(view, 1);
         view.rows().setRows(rows); // sorted mode stays on

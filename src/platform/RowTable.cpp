@@ -1,0 +1,256 @@
+#include "RowTable.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// Below this the buffer is never tidied: a few unused records cost less than copying.
+constexpr qsizetype TidyThreshold = 1 << 20;
+
+// A cell's length takes one byte below 128 characters, as almost all do.
+void putLength(std::vector<char>& text, quint32 length)
+{
+    while (length >= 0x80) {
+        text.push_back(char(0x80 | (length & 0x7F)));
+        length >>= 7;
+    }
+    text.push_back(char(length));
+}
+
+quint32 takeLength(const char*& at)
+{
+    quint32 length = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = static_cast<unsigned char>(*at++);
+        length |= quint32(byte & 0x7F) << shift;
+        if (byte < 0x80) {
+            return length;
+        }
+    }
+}
+
+bool isLatin1(QStringView text)
+{
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
+
+void putCharacters(std::vector<char>& text, QLatin1StringView cell, bool wide)
+{
+    if (!wide) {
+        text.insert(text.end(), cell.data(), cell.data() + cell.size());
+        return;
+    }
+    for (const char c : cell) {
+        const char16_t unit = static_cast<unsigned char>(c);
+        text.insert(text.end(), reinterpret_cast<const char*>(&unit),
+                    reinterpret_cast<const char*>(&unit + 1));
+    }
+}
+
+void putCharacters(std::vector<char>& text, QStringView cell, bool wide)
+{
+    if (wide) {
+        const auto* bytes = reinterpret_cast<const char*>(cell.utf16());
+        text.insert(text.end(), bytes, bytes + 2 * cell.size());
+        return;
+    }
+    for (const QChar c : cell) {
+        text.push_back(char(c.unicode()));
+    }
+}
+
+// Two-byte characters start at an even place in the buffer.
+void alignForWideCharacters(std::vector<char>& text)
+{
+    if (text.size() % 2) {
+        text.push_back('\0');
+    }
+}
+
+} // namespace
+
+RowTable::RowTable(int columns)
+    : m_columns(std::max(0, columns))
+{
+}
+
+RowTable::RowTable(int columns, const QVector<QStringList>& rows)
+    : RowTable(columns)
+{
+    for (const QStringList& row : rows) {
+        insertRow(rowCount(), row);
+    }
+}
+
+const char* RowTable::readLengths(int row, quint32* lengths, qsizetype* total) const
+{
+    const RowEntry entry = m_rows[size_t(row)];
+    const char* at = m_text.data() + (entry >> 1);
+    *total = 0;
+    for (int c = 0; c < m_columns; ++c) {
+        lengths[c] = takeLength(at);
+        *total += lengths[c];
+    }
+    if (entry & 1) {
+        at += (at - m_text.data()) % 2;
+    }
+    return at;
+}
+
+RowTable::Cell RowTable::cellAt(int row, int column) const
+{
+    const RowEntry entry = m_rows[size_t(row)];
+    const bool wide = entry & 1;
+    const char* at = m_text.data() + (entry >> 1);
+    qsizetype before = 0;
+    qsizetype length = 0;
+    for (int c = 0; c < m_columns; ++c) {
+        const quint32 cellLength = takeLength(at);
+        if (c < column) {
+            before += cellLength;
+        } else if (c == column) {
+            length = cellLength;
+        }
+    }
+    if (wide) {
+        at += (at - m_text.data()) % 2;
+        return {at + 2 * before, length, true};
+    }
+    return {at + before, length, false};
+}
+
+QString RowTable::cell(int row, int column) const
+{
+    const Cell found = cellAt(row, column);
+    return found.wide ? QString(reinterpret_cast<const QChar*>(found.characters), found.length)
+                      : QString::fromLatin1(found.characters, found.length);
+}
+
+QStringList RowTable::row(int row) const
+{
+    QStringList cells;
+    cells.reserve(m_columns);
+    for (int column = 0; column < m_columns; ++column) {
+        cells.append(cell(row, column));
+    }
+    return cells;
+}
+
+QVector<QStringList> RowTable::toRows() const
+{
+    QVector<QStringList> rows;
+    rows.reserve(rowCount());
+    for (int r = 0; r < rowCount(); ++r) {
+        rows.append(row(r));
+    }
+    return rows;
+}
+
+qsizetype RowTable::recordSize(RowEntry entry) const
+{
+    const qsizetype start = qsizetype(entry >> 1);
+    const char* at = m_text.data() + start;
+    qsizetype characters = 0;
+    for (int c = 0; c < m_columns; ++c) {
+        characters += takeLength(at);
+    }
+    qsizetype header = at - (m_text.data() + start);
+    if (entry & 1) {
+        header += (at - m_text.data()) % 2;
+        return header + 2 * characters;
+    }
+    return header + characters;
+}
+
+template <typename Text>
+RowTable::RowEntry RowTable::appendRecord(const Text* cells, int count, bool wide)
+{
+    if (wide) {
+        alignForWideCharacters(m_text);
+    }
+    const RowEntry entry = (RowEntry(m_text.size()) << 1) | RowEntry(wide);
+    const int given = std::min(count, m_columns);
+    for (int c = 0; c < m_columns; ++c) {
+        putLength(m_text, c < given ? quint32(cells[c].size()) : 0);
+    }
+    if (wide) {
+        alignForWideCharacters(m_text);
+    }
+    for (int c = 0; c < given; ++c) {
+        putCharacters(m_text, cells[c], wide);
+    }
+    return entry;
+}
+
+void RowTable::insertRow(int position, const QStringList& cells)
+{
+    const int given = std::min(int(cells.size()), m_columns);
+    const bool wide = !std::all_of(cells.cbegin(), cells.cbegin() + given, isLatin1);
+    std::vector<QStringView> views(cells.cbegin(), cells.cbegin() + given);
+    m_rows.insert(m_rows.begin() + position, appendRecord(views.data(), given, wide));
+}
+
+void RowTable::appendRow(const QStringView* cells, int count)
+{
+    const bool wide = !std::all_of(cells, cells + std::min(count, m_columns), isLatin1);
+    m_rows.push_back(appendRecord(cells, count, wide));
+}
+
+void RowTable::appendRow(const QLatin1StringView* cells, int count)
+{
+    m_rows.push_back(appendRecord(cells, count, false));
+}
+
+void RowTable::removeRow(int row)
+{
+    m_unusedBytes += recordSize(m_rows[size_t(row)]);
+    m_rows.erase(m_rows.begin() + row);
+    if (m_unusedBytes >= TidyThreshold && 2 * m_unusedBytes >= qsizetype(m_text.size())) {
+        dropUnusedRecords();
+    }
+}
+
+void RowTable::reorder(const std::vector<int>& order)
+{
+    std::vector<RowEntry> reordered;
+    reordered.reserve(order.size());
+    for (const int from : order) {
+        reordered.push_back(m_rows[size_t(from)]);
+    }
+    m_rows = std::move(reordered);
+}
+
+void RowTable::dropUnusedRecords()
+{
+    std::vector<char> kept;
+    kept.reserve(m_text.size() - size_t(m_unusedBytes) + m_rows.size());
+    for (RowEntry& entry : m_rows) {
+        const bool wide = entry & 1;
+        if (wide) {
+            alignForWideCharacters(kept);
+        }
+        // Both starts are even for a two-byte row, so its record's own padding stays right.
+        const char* record = m_text.data() + (entry >> 1);
+        const RowEntry moved = (RowEntry(kept.size()) << 1) | RowEntry(wide);
+        kept.insert(kept.end(), record, record + recordSize(entry));
+        entry = moved;
+    }
+    m_text = std::move(kept);
+    m_unusedBytes = 0;
+}
+
+bool operator==(const RowTable& left, const RowTable& right)
+{
+    if (left.m_columns != right.m_columns || left.rowCount() != right.rowCount()) {
+        return false;
+    }
+    for (int row = 0; row < left.rowCount(); ++row) {
+        for (int column = 0; column < left.m_columns; ++column) {
+            if (left.cell(row, column) != right.cell(row, column)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}

@@ -1,0 +1,60 @@
+#include "TestFiles.h"
+#include "TestMain.h"
+#include "platform/ListViewModel.h"
+
+// A list keeps its rows packed in one buffer, one or two bytes a character, each cell behind
+// its length; no text a cell can hold may be cut, merged with its neighbour or re-encoded there.
+class RowStorageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keepsEveryText_data()
+    {
+        QTest::addColumn<Rows>("given");
+        QTest::addColumn<Rows>("kept"); // three cells a row
+        const QString nul = QString::fromUtf16(u"a\0b", 3);
+        QTest::newRow("NUL bytes, line breaks and separators in cells")
+            << Rows{{nul, "\r\n", "\t\"|;"}, {"", nul, "\n"}}
+            << Rows{{nul, "\r\n", "\t\"|;"}, {"", nul, "\n"}};
+        QTest::newRow("one-byte rows beside two-byte rows, starting at odd places")
+            << Rows{{"éa"}, {"x", "🂡 ace", "ÿ\u0080"}, {"abc", "€"}, {"Æther"}, {"語", "", "y"}}
+            << Rows{{"éa", "", ""},
+                    {"x", "🂡 ace", "ÿ\u0080"},
+                    {"abc", "€", ""},
+                    {"Æther", "", ""},
+                    {"語", "", "y"}};
+        const QString long1(127, 'a'), long2(128, QChar(0xE9)), long3(16384, QChar(0x3042));
+        QTest::newRow("cells of 127, 128 and 16384 characters")
+            << Rows{{long1, long2, long3}, {long3, long1, long2}}
+            << Rows{{long1, long2, long3}, {long3, long1, long2}};
+        QTest::newRow("short rows filled, long rows cut, empty rows kept")
+            << Rows{{"a"}, {"a", "b", "c", "d"}, {}}
+            << Rows{{"a", "", ""}, {"a", "b", "c"}, {"", "", ""}};
+    }
+
+    // Each text read back after it was added, and again after so many rows around it were removed
+    // that the buffer is tidied.
+    void keepsEveryText()
+    {
+        QFETCH(Rows, given);
+        QFETCH(Rows, kept);
+        ListViewModel model(QVector<ListColumn>(3));
+        for (const QStringList& row : given)
+            model.appendRow(row);
+        QCOMPARE(model.rows(), kept);
+
+        const QStringList filler{QString(600, 'x'), "", QString(3, QChar(0x3042))};
+        Rows interleaved;
+        for (const QStringList& row : given)
+            interleaved << Rows(1000 / given.size(), filler) << row;
+        model.setRows(interleaved);
+        for (int row = model.rowCount() - 1; row >= 0; --row)
+            if (model.cellText(row, 0) == filler[0])
+                model.removeRow(row);
+        QCOMPARE(model.rows(), kept);
+    }
+};
+
+VELLUMARK_TEST_MAIN(RowStorageTest)
+#include "tst_rowstorage.moc"
