@@ -8,6 +8,7 @@
 #include "SampleData.h"
 #include "Timing.h"
 #include "app/Form1.h"
+#include "browse/StartPage.h"
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
 #include "data/DataFormats.h"
@@ -17,6 +18,7 @@
 #include "platform/LinePrinter.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
+#include "platform/WebAccessibility.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -403,6 +405,8 @@ int main(int argc, char* argv[])
     }
     // As the program's own main: Qt WebEngine needs this before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    StartPage::registerScheme();
+    WebAccessibility::enable();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumark"));
     if (!startupChild.isEmpty()) {

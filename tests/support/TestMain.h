@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browse/StartPage.h"
+
 #include <QApplication>
 #include <QtTest>
 
@@ -9,6 +11,7 @@
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        StartPage::registerScheme();                                                               \
         QStandardPaths::setTestModeEnabled(true);                                                  \
         QApplication app(argc, argv);                                                              \
         QApplication::setApplicationName(QStringLiteral("Vellumark"));                             \
