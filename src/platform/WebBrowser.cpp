@@ -150,8 +150,7 @@ void WebBrowser::ResetZoom()
 
 void WebBrowser::openInThisBrowser(QWebEngineNewWindowRequest& request)
 {
-    // The engine's pop-up blocker stops what a page opens without a click or key; this is the
-    // second line.
+    // A page does not open windows on its own, without a click or key of the user.
     if (request.isUserInitiated()) {
         load(request.requestedUrl());
     }
