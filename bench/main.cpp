@@ -8,7 +8,7 @@
 #include "SampleData.h"
 #include "Timing.h"
 #include "app/Form1.h"
-#include "browse/StartPage.h"
+#include "app/WebEngineSetup.h"
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
 #include "data/DataFormats.h"
@@ -18,7 +18,6 @@
 #include "platform/LinePrinter.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
-#include "platform/WebAccessibility.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -403,10 +402,8 @@ int main(int argc, char* argv[])
     if (!hasDisplay()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // As the program's own main: Qt WebEngine needs this before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    StartPage::registerScheme();
-    WebAccessibility::enable();
+    // As the program's own main.
+    WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumark"));
     if (!startupChild.isEmpty()) {

@@ -1,24 +1,19 @@
 #include "app/AppIcon.h"
 #include "app/Form1.h"
-#include "browse/StartPage.h"
+#include "app/WebEngineSetup.h"
 #include "data/DataFolder.h"
 #include "data/Program.h"
 #include "instance/SingleInstance.h"
 #include "platform/CommonDialog.h"
 #include "platform/LinePrinter.h"
 #include "platform/MessageBox.h"
-#include "platform/WebAccessibility.h"
 
 #include <QApplication>
 #include <QDir>
 
 int main(int argc, char* argv[])
 {
-    // Qt WebEngine shares its OpenGL context with the widgets and learns of the program's own
-    // pages and of screen readers; all before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    StartPage::registerScheme();
-    WebAccessibility::enable();
+    WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(Program::Name));
     // No display name: Qt would append it to every window title the window manager shows.

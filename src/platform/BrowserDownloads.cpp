@@ -30,7 +30,7 @@ void BrowserDownloads::offer(QWebEngineDownloadRequest* download)
         m_chooser.chooseFileToSave(m_browser->window(), suggested, tr("All files|*.*"));
     if (chosen.isEmpty()) {
         download->cancel();
-        m_browser->showStatusText(tr("Not saved: %1").arg(download->downloadFileName()));
+        m_browser->showStatusText(tr("Not saved: %1").arg(download->suggestedFileName()));
         return;
     }
     const QFileInfo target(chosen);

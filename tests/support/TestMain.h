@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browse/StartPage.h"
+#include "app/WebEngineSetup.h"
 
 #include <QApplication>
 #include <QtTest>
@@ -10,8 +10,7 @@
 #define VELLUMARK_TEST_MAIN(TestClass)                                                             \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
-        StartPage::registerScheme();                                                               \
+        WebEngineSetup::beforeApplication();                                                       \
         QStandardPaths::setTestModeEnabled(true);                                                  \
         QApplication app(argc, argv);                                                              \
         QApplication::setApplicationName(QStringLiteral("Vellumark"));                             \
