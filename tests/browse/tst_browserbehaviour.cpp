@@ -17,7 +17,7 @@ enum class Answer // to the save dialog
 const int PriceCheck = Program::PriceCheckTabIndex;
 
 // What a collector expects of the store browsers beside the top bar's commands: the program's
-// own start page, links that ask for a new window, downloads and the zoom keys.
+// own start page, links that ask for a new window, permissions, downloads and the zoom keys.
 class BrowserBehaviourTest : public QObject
 {
     Q_OBJECT
@@ -125,6 +125,16 @@ private slots:
         QCOMPARE(m_server.pageTargets().count(LocalWebServer::LinkTarget),
                  expectedPage == page ? 0 : 1);
         QVERIFY(m_window->startPageShown());
+    }
+
+    // Asked for the location, then to show notifications: refused, without a question.
+    void permissionsAreRefused()
+    {
+        go(0, typedAddress("/page/asks"));
+        QVERIFY(m_server.showsPage(browser(0), "/page/asks"));
+        evaluate(0, "navigator.geolocation.getCurrentPosition(() => {}, e => "
+                    "Notification.requestPermission().then(p => document.title = e.code + p)); 1");
+        QTRY_COMPARE(browser(0)->title(), QStringLiteral("1denied"));
     }
 
     // A file from store tab 2 goes where the save dialog says, bytes intact, or nowhere.
