@@ -10,6 +10,7 @@
 #include "SampleData.h"
 #include "Timing.h"
 #include "app/Form1.h"
+#include "app/WebEngineSetup.h"
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
 #include "data/DataFormats.h"
@@ -481,8 +482,8 @@ int main(int argc, char* argv[])
     if (!hasDisplay()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // As the program's own main: Qt WebEngine needs this before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // As the program's own main.
+    WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumark"));
     if (!startupChild.isEmpty()) {

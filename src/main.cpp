@@ -1,5 +1,6 @@
 #include "app/AppIcon.h"
 #include "app/Form1.h"
+#include "app/WebEngineSetup.h"
 #include "data/DataFolder.h"
 #include "data/Program.h"
 #include "instance/SingleInstance.h"
@@ -12,9 +13,7 @@
 
 int main(int argc, char* argv[])
 {
-    // Qt WebEngine shares its OpenGL context with the widgets; this must be set before the
-    // application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(Program::Name));
     // No display name: Qt would append it to every window title the window manager shows.

@@ -5,6 +5,7 @@
 
 #include "app/Form1.h"
 #include "app/Form2.h"
+#include "app/WebEngineSetup.h"
 #include "app/frmAbout.h"
 #include "platform/CommonDialog.h"
 #include "platform/LinePrinter.h"
@@ -31,7 +32,7 @@ void saveScreen(const QString& folder, const QString& name, const QRect& part = 
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    WebEngineSetup::beforeApplication();
     QApplication app(argc, argv);
     if (argc != 3) {
         qWarning("usage: vellumark-screenshots <data folder> <output folder>");

@@ -4,6 +4,7 @@
 #include "Form2.h"
 #include "KeyboardShortcuts.h"
 #include "app/WindowLayout.h"
+#include "browse/StartPage.h"
 #include "browse/StoreBrowsing.h"
 #include "data/DataFiles.h"
 #include "data/InstallLayout.h"
@@ -12,6 +13,7 @@
 #include "lists/pricecheck/PriceCheckTab.h"
 #include "lists/tracker/TrackerTab.h"
 #include "lists/tradewish/TradeWishTab.h"
+#include "platform/BrowserDownloads.h"
 #include "platform/Controls.h"
 #include "platform/StatusBar.h"
 #include "platform/TabControl.h"
@@ -22,6 +24,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -55,7 +58,6 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
     , m_services(std::move(services))
     , m_dataFiles(std::make_unique<DataFiles>(dataFolder, m_services.messageBox, this))
     , m_storeProfile(new QWebEngineProfile(QStringLiteral("Stores"), this))
-    , m_startPage(StoreAddresses::startPage(hosts))
     , m_printouts(std::make_unique<ListPrintouts>(m_services, this))
     , m_helpPage(helpPage)
 {
@@ -69,6 +71,10 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
     setCentralWidget(client);
+    // Cookies and site data stay with the lists, so a user stays signed in to a store.
+    m_storeProfile->setPersistentStoragePath(
+        QDir(dataFolder).filePath(QStringLiteral("store-browsers")));
+    new StartPage(dataFolder, m_storeProfile);
     buildMenus();
     buildTopBar(client);
     m_statusBar = new StatusBar(QStringLiteral("StatusBar1"), this);
@@ -163,6 +169,7 @@ void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)
         browser->setAccessibleName(tr("%1 store page").arg(QLatin1String(StoreTabCaptions[store])));
         Controls::place(browser, TabControl::pagePlace({60, 420, 12205, 6850}));
         m_browsers[size_t(store)] = browser;
+        new BrowserDownloads(browser, m_services.fileChooser);
         m_tabs->addTab(page, QLatin1String(StoreTabCaptions[store]));
     }
     m_storeBrowsing =
@@ -195,7 +202,7 @@ void Form1::Form_Load()
     for (int store = 1; store < StoreCount; ++store) {
         m_tabs->setAvailable(store, false);
     }
-    m_browsers[0]->Navigate(m_startPage);
+    m_browsers[0]->Navigate(StartPage::address());
     m_tradeWish->readFiles();
 
     m_tabs->setCurrentIndex(Program::CollectionTabIndex);

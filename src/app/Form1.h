@@ -78,7 +78,6 @@ private:
     PlatformServices m_services;
     std::unique_ptr<DataFiles> m_dataFiles;
     QWebEngineProfile* m_storeProfile;
-    QUrl m_startPage;
 
     QPushButton* m_back = nullptr;
     QPushButton* m_forward = nullptr;

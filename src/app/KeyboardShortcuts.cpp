@@ -39,6 +39,11 @@ void install(const Targets& targets)
                   &StoreBrowsing::Command16_Click);
     new QShortcut(QKeySequence(Qt::Key_Escape), window, stores, &StoreBrowsing::Command17_Click);
     new QShortcut(QKeySequence(Qt::Key_F5), window, stores, &StoreBrowsing::Command18_Click);
+    auto* zoomIn = new QShortcut(QKeySequence::ZoomIn, window, stores, &StoreBrowsing::zoomIn);
+    // Ctrl and the "=/+" key is Ctrl+Plus to a user, with or without Shift.
+    zoomIn->setKeys(zoomIn->keys() << QKeySequence(Qt::CTRL | Qt::Key_Equal));
+    new QShortcut(QKeySequence::ZoomOut, window, stores, &StoreBrowsing::zoomOut);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_0), window, stores, &StoreBrowsing::resetZoom);
 
     TabControl* tabs = targets.tabs;
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), window,

@@ -19,22 +19,17 @@ QUrl httpAddress(const QString& host, const QByteArray& path, const QByteArray& 
 
 StoreHosts StoreHosts::publicServers()
 {
-    return {QStringLiteral("search.ebay.com"),      QStringLiteral("www.gamesandcards.com"),
+    return {QStringLiteral("search.ebay.com"), QStringLiteral("www.gamesandcards.com"),
             QStringLiteral("www.trollandtoad.com"), QStringLiteral("www.magicsingles.com"),
-            QStringLiteral("www.ccgcastle.com"),    QStringLiteral("www.vellumark.example")};
+            QStringLiteral("www.ccgcastle.com")};
 }
 
 StoreHosts StoreHosts::allOn(const QString& hostAndPort)
 {
-    return {hostAndPort, hostAndPort, hostAndPort, hostAndPort, hostAndPort, hostAndPort};
+    return {hostAndPort, hostAndPort, hostAndPort, hostAndPort, hostAndPort};
 }
 
 namespace StoreAddresses {
-
-QUrl startPage(const StoreHosts& hosts)
-{
-    return httpAddress(hosts.ownStore, "/index.htm");
-}
 
 std::array<QUrl, StoreCount> searchPages(const StoreHosts& hosts, const QString& term)
 {

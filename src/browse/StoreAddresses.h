@@ -4,8 +4,7 @@
 #include <QUrl>
 #include <array>
 
-// Where the store searches go. Each store has its own server; the program's own web store serves
-// the start page.
+// Where the store searches go: each store has its own server.
 struct StoreHosts
 {
     QString ebay;
@@ -13,7 +12,6 @@ struct StoreHosts
     QString trollAndToad;
     QString magicSingles;
     QString ccg;
-    QString ownStore;
 
     // The stores' public servers.
     static StoreHosts publicServers();
@@ -24,9 +22,6 @@ struct StoreHosts
 namespace StoreAddresses {
 
 constexpr int StoreCount = 5;
-
-// The page the first store browser opens at start-up.
-QUrl startPage(const StoreHosts& hosts);
 
 // The search page of every store for the term, indexed by store (0 eBay, 1 Games&Cards, 2 Troll
 // and Toad, 3 Magic Singles, 4 CCG). The term keeps every character: it is percent-encoded for

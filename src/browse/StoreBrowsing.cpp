@@ -128,6 +128,21 @@ void StoreBrowsing::Command22_Click()
     }
 }
 
+void StoreBrowsing::zoomIn()
+{
+    onActiveStoreBrowser(&WebBrowser::ZoomIn);
+}
+
+void StoreBrowsing::zoomOut()
+{
+    onActiveStoreBrowser(&WebBrowser::ZoomOut);
+}
+
+void StoreBrowsing::resetZoom()
+{
+    onActiveStoreBrowser(&WebBrowser::ResetZoom);
+}
+
 void StoreBrowsing::WebBrowser1_StatusTextChange(int, const QString& text)
 {
     if (ActiveStoreBrowser()) {

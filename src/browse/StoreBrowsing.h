@@ -56,6 +56,9 @@ public slots:
     void Command18_Click();
     void Command19_Click();
     void Command22_Click();
+    void zoomIn();
+    void zoomOut();
+    void resetZoom();
     void WebBrowser1_StatusTextChange(int index, const QString& text);
     void WebBrowser1_ProgressChange(int index, int progress, int progressMax);
 

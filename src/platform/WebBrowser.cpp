@@ -4,8 +4,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -61,6 +64,10 @@ QString comparableAddress(QString address)
     return QUrl::fromPercentEncoding(address.toUtf8());
 }
 
+// The zoom steps of desktop browsers, as factors of the usual size.
+constexpr std::array<qreal, 15> ZoomSteps{0.25, 0.33, 0.5, 0.67, 0.75, 0.8, 0.9, 1.0,
+                                          1.1,  1.25, 1.5, 1.75, 2.0,  2.5, 3.0};
+
 } // namespace
 
 WebBrowser::WebBrowser(const QString& name, int index, QWebEngineProfile* profile, QWidget* parent)
@@ -76,6 +83,11 @@ WebBrowser::WebBrowser(const QString& name, int index, QWebEngineProfile* profil
     connect(page(), &QWebEnginePage::loadingChanged, this, &WebBrowser::reportLoading);
     connect(this, &QWebEngineView::loadProgress, this, &WebBrowser::reportProgress);
     connect(this, &QWebEngineView::printFinished, this, [this] { m_printer.reset(); });
+    connect(page(), &QWebEnginePage::newWindowRequested, this, &WebBrowser::openInThisBrowser);
+    connect(page(), &QWebEnginePage::featurePermissionRequested, page(),
+            [page = page()](const QUrl& origin, QWebEnginePage::Feature feature) {
+                page->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
+            });
 }
 
 WebBrowser::~WebBrowser() = default;
@@ -114,6 +126,36 @@ void WebBrowser::ExecWBPrintWithPrompt()
     print(m_printer.get());
 }
 
+void WebBrowser::ZoomIn()
+{
+    const auto larger = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), zoomFactor() + 0.001);
+    if (larger != ZoomSteps.end()) {
+        setZoomFactor(*larger);
+    }
+}
+
+void WebBrowser::ZoomOut()
+{
+    const auto notSmaller =
+        std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), zoomFactor() - 0.001);
+    if (notSmaller != ZoomSteps.begin()) {
+        setZoomFactor(*std::prev(notSmaller));
+    }
+}
+
+void WebBrowser::ResetZoom()
+{
+    setZoomFactor(1.0);
+}
+
+void WebBrowser::openInThisBrowser(QWebEngineNewWindowRequest& request)
+{
+    // A page does not open windows on its own, without a click or key of the user.
+    if (request.isUserInitiated()) {
+        load(request.requestedUrl());
+    }
+}
+
 QString WebBrowser::LocationURL() const
 {
     // The address exactly as loaded: a decoded space would not be the same address.
@@ -134,16 +176,16 @@ void WebBrowser::reportLoading(const QWebEngineLoadingInfo& info)
     switch (info.status()) {
     case QWebEngineLoadingInfo::LoadStartedStatus:
         m_opening = info.url();
-        showLoadState(openingText(0));
+        showStatusText(openingText(0));
         return;
     case QWebEngineLoadingInfo::LoadSucceededStatus:
-        showLoadState(tr("Done"));
+        showStatusText(tr("Done"));
         break;
     case QWebEngineLoadingInfo::LoadFailedStatus:
-        showLoadState(tr("%1 \u2014 %2").arg(failureReason(info), info.url().toDisplayString()));
+        showStatusText(tr("%1 \u2014 %2").arg(failureReason(info), info.url().toDisplayString()));
         break;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
-        showLoadState(tr("Stopped"));
+        showStatusText(tr("Stopped"));
         break;
     }
     m_opening.clear();
@@ -153,7 +195,7 @@ void WebBrowser::reportProgress(int progress)
 {
     emit ProgressChange(m_index, progress, 100);
     if (!m_opening.isEmpty()) {
-        showLoadState(openingText(progress));
+        showStatusText(openingText(progress));
     }
 }
 
@@ -162,7 +204,7 @@ QString WebBrowser::openingText(int progress) const
     return tr("Opening page %1\u2026 %2%").arg(m_opening.toDisplayString()).arg(progress);
 }
 
-void WebBrowser::showLoadState(const QString& text)
+void WebBrowser::showStatusText(const QString& text)
 {
     m_loadState = text;
     emit StatusTextChange(m_index, text);

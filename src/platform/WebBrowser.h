@@ -5,11 +5,14 @@
 
 class QPrinter;
 class QWebEngineLoadingInfo;
+class QWebEngineNewWindowRequest;
 class QWebEngineProfile;
 
 // An embedded web browser. Besides the page it reports a status text, as desktop browsers show
 // one: the address of a hovered link, else "Opening page … 45%" while loading, "Done" or why the
-// page could not be opened.
+// page could not be opened. A link that asks for a new window opens in this browser, as it is the
+// only window there is for it; a page that opens windows on its own is not let to, and one that
+// asks for a permission (location, notifications, camera) is refused.
 class WebBrowser : public QWebEngineView
 {
     Q_OBJECT
@@ -32,9 +35,15 @@ public:
     void Refresh() { reload(); }
     // Shows the print dialog for the current page and prints it as the user chooses there.
     void ExecWBPrintWithPrompt();
+    // Larger and smaller by the steps desktop browsers take, and back to the usual size.
+    void ZoomIn();
+    void ZoomOut();
+    void ResetZoom();
 
     QString LocationURL() const;
     QString documentTitle() const;
+    // Shown until the next load or link hover changes it.
+    void showStatusText(const QString& text);
 
 signals:
     void StatusTextChange(int index, const QString& text);
@@ -46,7 +55,7 @@ protected:
 private:
     void reportLoading(const QWebEngineLoadingInfo& info);
     void reportProgress(int progress);
-    void showLoadState(const QString& text);
+    void openInThisBrowser(QWebEngineNewWindowRequest& request);
     QString openingText(int progress) const;
 
     int m_index;

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """The real program as a screen reader and a window manager (openbox) see it: the windows' titles
-and hints, the first layout, the status text, the tracker's pop-up menu from the keyboard and the
+and hints, the first layout, a link of the start page, the status text, the tracker's pop-up menu from the keyboard and the
 help window coming back from the task bar. Run in a D-Bus session under X:
     dbus-run-session -- xvfb-run -a -s '-screen 0 1600x1000x24' /usr/bin/python3 tst_atspi.py <vellumark program>"""
 import os
@@ -34,15 +34,16 @@ def is_load_state(text):
     return text.startswith("Opening page ") or " \u2014 http" in text
 
 
-def find(node, role, name=None):
-    """The first node of the role (and name) below node, leaving out the pages' contents."""
+def find(node, role, name=None, in_pages=False):
+    """The first node of the role (and name) below node, leaving out the pages' contents unless
+    in_pages."""
     for child in node:
         if child is None:
             continue
         if child.getRole() == role and name in (None, child.name):
             return child
-        if child.getRole() != pyatspi.ROLE_DOCUMENT_WEB:
-            found = find(child, role, name)
+        if in_pages or child.getRole() != pyatspi.ROLE_DOCUMENT_WEB:
+            found = find(child, role, name, in_pages)
             if found:
                 return found
     return None
@@ -127,10 +128,17 @@ def main():
             if size(tabs) != (outer[0] - 30, outer[1] - 103):
                 sys.exit(f"FAIL: tab control {size(tabs)} in a window of outer size {outer}")
 
-            # A screen reader reads the status text of a store tab.
+            # A screen reader finds a link of the start page by its name, and it opens.
             press(app, pyatspi.ROLE_PAGE_TAB, "Home")
-            press(app, pyatspi.ROLE_PUSH_BUTTON, "Find It!")
+            link = wait_for("the start page's link to Troll and Toad", lambda: find(
+                app, pyatspi.ROLE_LINK, "Troll and Toad", in_pages=True))
+            link.queryAction().doAction(0)
             status = find(app, pyatspi.ROLE_STATUS_BAR)
+            wait_for("the link opened its page", lambda: find(status, pyatspi.ROLE_LABEL) and (
+                "http://www.trollandtoad.com/" in find(status, pyatspi.ROLE_LABEL).name))
+
+            # A screen reader reads the status text of a store tab.
+            press(app, pyatspi.ROLE_PUSH_BUTTON, "Find It!")
             wait_for("the status text was readable", lambda: find(status, pyatspi.ROLE_LABEL) and (
                 is_load_state(find(status, pyatspi.ROLE_LABEL).name)))
 
@@ -181,7 +189,7 @@ def main():
             if sorted(titled_windows().values()) != sorted(
                     ["About Vellumark - (Duelkin)", "Help Page", TITLE]):
                 sys.exit(f"FAIL: the window manager shows the titles {titled_windows()}")
-            print("PASS: titles, hints, layout, status text, pop-up menu and help window")
+            print("PASS: titles, hints, layout, start page link, status text, pop-up menu and help window")
         finally:
             running.terminate()
             running.wait(30)

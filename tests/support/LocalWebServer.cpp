@@ -79,28 +79,46 @@ void LocalWebServer::readFrom(QTcpSocket* socket)
     });
 }
 
+QByteArray LocalWebServer::downloadBytes()
+{
+    QByteArray bytes(300000, 0);
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = char(i * 7 % 251);
+    return bytes;
+}
+
 QString LocalWebServer::title(const QByteArray& path)
 {
-    if (path.startsWith("/bare/")) {
+    const QByteArray kind = path.mid(1, path.indexOf('/', 1) - 1);
+    if (kind == "bare")
         return {};
-    }
-    if (path.startsWith("/page/") || path.startsWith("/slow/")) {
-        return QUrl::fromPercentEncoding(path.mid(6));
-    }
+    if (QList<QByteArray>{"page", "slow", "blank", "open", "popup"}.contains(kind))
+        return QUrl::fromPercentEncoding(path.mid(kind.size() + 2));
     return path == "/index.htm" ? QStringLiteral("Vellumark") : QStringLiteral("Not found");
 }
 
 QByteArray LocalWebServer::response(const QByteArray& path)
 {
+    if (path.startsWith("/download/"))
+        return "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+               "Content-Disposition: attachment; filename=\"" +
+               path.mid(10) + "\"\r\nConnection: close\r\nContent-Length: " +
+               QByteArray::number(downloadBytes().size()) + "\r\n\r\n" + downloadBytes();
     const QString name = title(path);
-    const bool storePage = name != "Not found" && path != "/index.htm";
-    const QByteArray link =
-        QByteArray("<a href=\"") + LinkTarget + "\" style=\"display:block;height:50vh\">Next</a>";
+    const QByteArray kind = path.mid(1, path.indexOf('/', 1) - 1);
+    const QByteArray opens = kind == "blank"  ? " target=\"_blank\""
+                             : kind == "open" ? " onclick=\"window.open(this.href); return false\""
+                                              : "";
+    const QByteArray link = QByteArray("<a href=\"") + LinkTarget + "\"" + opens +
+                            " style=\"display:block;height:50vh\">Next</a>";
+    const QByteArray content =
+        kind == "popup" ? QByteArray("<script>window.open('") + LinkTarget + "')</script>"
+        : name != "Not found" && path != "/index.htm" ? link
+                                                      : QByteArray();
     const QByteArray html =
         "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" +
         (name.isEmpty() ? "" : "<title>" + name.toHtmlEscaped().toUtf8() + "</title>") +
-        "</head><body style=\"margin:0\">" + (storePage ? link : "") + QByteArray(2000, ' ') +
-        "</body></html>";
+        "</head><body style=\"margin:0\">" + content + QByteArray(2000, ' ') + "</body></html>";
     return QByteArray(name == "Not found" ? "HTTP/1.1 404 Not Found" : "HTTP/1.1 200 OK") +
            "\r\nContent-Type: text/html; charset=utf-8\r\nCache-Control: no-store\r\n"
            "Connection: close\r\nContent-Length: " +

@@ -14,7 +14,9 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
 
 // In place of the stores, never to be cached: /index.htm ("Vellumark"), /page/<name> (titled
 // <name>, one link covering its upper half), /slow/<name> (the same, sent after 1.5 s),
-// /bare/<name> (untitled), else 404.
+// /blank/<name> (the link with target="_blank"), /open/<name> (the link runs window.open),
+// /popup/<name> (window.open as it loads, no link), /bare/<name> (untitled), /download/<name>
+// (downloadBytes() as an attachment named <name>), else 404.
 class LocalWebServer : public QObject
 {
 public:
@@ -30,6 +32,7 @@ public:
     bool settle(QWebEngineView* browser);
     // Waits until the browser shows the page of this server, loaded to the end.
     bool showsPage(const QWebEngineView* browser, const QString& target) const;
+    static QByteArray downloadBytes();
     static QString nowhere(); // host and port where nothing listens
     static QUrl refusingUrl(const QString& target) { return QUrl("http://" + nowhere() + target); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WebEngineSetup.h"
+
 #include <QApplication>
 #include <QtTest>
 
@@ -8,7 +10,7 @@
 #define VELLUMARK_TEST_MAIN(TestClass)                                                             \
     int main(int argc, char* argv[])                                                               \
     {                                                                                              \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        WebEngineSetup::beforeApplication();                                                       \
         QStandardPaths::setTestModeEnabled(true);                                                  \
         QApplication app(argc, argv);                                                              \
         QApplication::setApplicationName(QStringLiteral("Vellumark"));                             \

@@ -4,6 +4,7 @@
 #include "TestDoubles.h"
 #include "TestFiles.h"
 #include "app/Form1.h"
+#include "browse/StartPage.h"
 #include "platform/ListBox.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
 #include <QtTest>
 
 // The main window on a data folder, shown on a tab, with doubles for the desktop's dialogs, the
@@ -28,6 +30,15 @@ public:
         static_cast<void>(QTest::qWaitForWindowExposed(&form));
     }
 
+    // Waits until the first store browser has loaded the start page to the end.
+    bool startPageShown()
+    {
+        return waitUntil([this] {
+            const WebBrowser* first = form.WebBrowser1(0);
+            return first->url() == StartPage::address() && !first->page()->isLoading() &&
+                   first->title() == "Vellumark - Home";
+        });
+    }
     template <class C> C* find(const QString& name) { return form.findChild<C*>(name); }
     void click(const QString& name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
     void trigger(const QString& action) { find<QAction>(action)->trigger(); }
