@@ -2,6 +2,8 @@
 
 #include "TransferableList.h"
 
+#include <QStringEncoder>
+#include <algorithm>
 #include <csv.h>
 
 namespace {
@@ -12,42 +14,73 @@ constexpr qsizetype ChunkBytes = 1 << 18;
 
 // Quoted also where RFC 4180 would not need it: values other programs would trim, split on a
 // semicolon or tab, or (a lone empty value) take for an empty line.
-bool needsQuotes(const QByteArray& value, bool alone)
+bool needsQuotes(QStringView value, bool alone)
 {
     if (value.isEmpty()) {
         return alone;
     }
-    const auto isSpace = [](char c) {
-        return c == ' ' || c == '\t';
-    };
-    return isSpace(value.front()) || isSpace(value.back()) || value.contains(',') ||
-           value.contains(';') || value.contains('"') || value.contains('\r') ||
-           value.contains('\n') || value.contains('\t');
-}
-
-void appendValue(QByteArray& out, const QString& value, bool alone)
-{
-    const QByteArray utf8 = value.toUtf8();
-    if (!needsQuotes(utf8, alone)) {
-        out += utf8;
-        return;
+    if (value.front() == QLatin1Char(' ') || value.back() == QLatin1Char(' ')) {
+        return true;
     }
-    const size_t size = csv_write(nullptr, 0, utf8.constData(), size_t(utf8.size()));
-    const qsizetype at = out.size();
-    out.resize(at + qsizetype(size));
-    csv_write(out.data() + at, size, utf8.constData(), size_t(utf8.size()));
-}
-
-void appendRecord(QByteArray& out, const QStringList& values)
-{
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (i > 0) {
-            out += ',';
+    return std::any_of(value.begin(), value.end(), [](QChar c) {
+        switch (c.unicode()) {
+        case ',':
+        case ';':
+        case '"':
+        case '\r':
+        case '\n':
+        case '\t':
+            return true;
+        default:
+            return false;
         }
-        appendValue(out, values.at(i), values.size() == 1);
-    }
-    out += "\r\n";
+    });
 }
+
+// Values go straight into the file's bytes: room for a whole record is made once, and no value
+// gets a buffer of its own.
+class Utf8Writer
+{
+public:
+    QByteArray bytes = ByteOrderMark;
+
+    void appendRecord(const QStringList& values)
+    {
+        // At most three bytes a UTF-16 unit, twice over where quotes are doubled, two quotes, a
+        // separator or line end.
+        qsizetype room = 2;
+        for (const QString& value : values) {
+            room += 6 * value.size() + 3;
+        }
+        const qsizetype at = bytes.size();
+        bytes.resize(at + room);
+        char* out = bytes.data() + at;
+        for (qsizetype i = 0; i < values.size(); ++i) {
+            if (i > 0) {
+                *out++ = ',';
+            }
+            out = appendValue(out, values.at(i), values.size() == 1);
+        }
+        *out++ = '\r';
+        *out++ = '\n';
+        bytes.resize(out - bytes.constData());
+    }
+
+private:
+    char* appendValue(char* out, const QString& value, bool alone)
+    {
+        if (!needsQuotes(value, alone)) {
+            return m_encoder.appendToBuffer(out, value);
+        }
+        m_value.resize(m_encoder.requiredSpace(value.size()));
+        const size_t size =
+            size_t(m_encoder.appendToBuffer(m_value.data(), value) - m_value.constData());
+        return out + csv_write(out, 2 * size + 2, m_value.constData(), size);
+    }
+
+    QStringEncoder m_encoder{QStringConverter::Utf8, QStringConverter::Flag::Stateless};
+    QByteArray m_value;
+};
 
 // Spaces are part of a value: nothing is trimmed.
 int noSpace(unsigned char)
@@ -86,12 +119,12 @@ namespace CsvFile {
 
 QByteArray encode(const TransferableList& list)
 {
-    QByteArray out = ByteOrderMark;
-    appendRecord(out, list.headings());
+    Utf8Writer out;
+    out.appendRecord(list.headings());
     for (int row = 0; row < list.rowCount(); ++row) {
-        appendRecord(out, list.row(row));
+        out.appendRecord(list.row(row));
     }
-    return out;
+    return out.bytes;
 }
 
 char separatorOf(QStringView text)
