@@ -14,7 +14,7 @@ QString quoted(const QString& heading)
 
 } // namespace
 
-ImportPlan::ImportPlan(const QStringList& listHeadings, const CsvFile::Table& table)
+ImportPlan::ImportPlan(const QStringList& listHeadings, CsvFile::Table table)
     : m_listHeadings(listHeadings)
     , m_unclosed(table.unclosedQuoteRecord)
     , m_error(table.error)
@@ -28,7 +28,7 @@ ImportPlan::ImportPlan(const QStringList& listHeadings, const CsvFile::Table& ta
     m_match = ColumnMatch::of(listHeadings, m_firstRow);
     m_rows.reserve(table.records.size());
     for (qsizetype record = m_match.byHeadings ? 1 : 0; record < table.records.size(); ++record) {
-        const QStringList& values = table.records.at(record);
+        const QStringList values = std::exchange(table.records[record], {});
         if (values.size() != m_cellCount) {
             m_skipped.append(int(record) + 1);
             continue;

@@ -13,7 +13,8 @@ class ImportPlan
 public:
     static constexpr int RowNumbersTold = 5;
 
-    ImportPlan(const QStringList& listHeadings, const CsvFile::Table& table);
+    // Takes the records over, one at a time, so that a large file is not held twice.
+    ImportPlan(const QStringList& listHeadings, CsvFile::Table table);
 
     QVector<QStringList>& rows() { return m_rows; }
     // For the message: how many rows were added to the list from the file, what went where.

@@ -119,7 +119,7 @@ void ListTransfer::importList(TransferableList& list)
     const QString shownPath = QDir::toNativeSeparators(path);
     QByteArray bytes;
     QString problem = readFile(path, &bytes);
-    const QString text = TextEncoding::decode(bytes);
+    QString text = TextEncoding::decode(bytes);
     bytes.clear();
     if (problem.isEmpty() && !looksLikeText(text)) {
         problem = QStringLiteral("it is not a text file (a picture or a program, perhaps)");
@@ -132,13 +132,16 @@ void ListTransfer::importList(TransferableList& list)
 
     const std::unique_ptr<Progress> progress = m_progress.begin(
         m_parent, QStringLiteral("Importing %1 into %2…").arg(shownPath, list.listName()));
-    const std::optional<CsvFile::Table> table = CsvFile::parse(
-        text.toUtf8(), CsvFile::separatorOf(text),
-        [&progress](qint64 done, qint64 total) { return progress->advance(done, total); });
+    const char separator = CsvFile::separatorOf(text);
+    const QByteArray utf8 = std::exchange(text, QString()).toUtf8();
+    std::optional<CsvFile::Table> table =
+        CsvFile::parse(utf8, separator, [&progress](qint64 done, qint64 total) {
+            return progress->advance(done, total);
+        });
     if (!table) {
         return;
     }
-    ImportPlan plan(list.headings(), *table);
+    ImportPlan plan(list.headings(), std::move(*table));
     const QString report = plan.report(list.listName(), shownPath);
     const bool problems = plan.hasProblems();
     if (!plan.rows().isEmpty()) {
