@@ -152,8 +152,8 @@ private slots:
         collection(
             "layout 1, commas",
             "Count,Tradelist Count,Name,Edition,Card Number,Condition,Language,Foil,My Price"
-            "\r\n2,0,Black Lotus,Alpha,232,NM,English,,$9000\r\n",
-            {{"Black Lotus", "232", "2", "Alpha", "NM", "", "$9000", "", ""}},
+            "\r\n2,0,Black Lotus, Alpha ,232,NM,English,,$9000\r\n",
+            {{"Black Lotus", "232", "2", " Alpha ", "NM", "", "$9000", "", ""}},
             {"1 row was added to My Collection", "\u201CCount\u201D \u2192 Quantity",
              "\u201CMy Price\u201D \u2192 Card Value",
              "Left out: \u201CTradelist Count\u201D, \u201CLanguage\u201D, \u201CFoil\u201D"});
@@ -174,8 +174,9 @@ private slots:
             {{"Μαύρος Λωτός", "161", "4", "Alpha", "near_mint", "common", "1.00", "", ""}},
             {"\u201CSet name\u201D \u2192 Edition"});
         collection(
-            "Simple Name without Name; CR line ends", "Simple Name,Qty\rBolt,3\rElf,1",
-            {{"Bolt", "", "3", "", "", "", "", "", ""}, {"Elf", "", "1", "", "", "", "", "", ""}},
+            "Simple Name without Name; CR line ends",
+            "Simple Name,Qty,Collector #\rBolt,3,7\rElf,1,8",
+            {{"Bolt", "7", "3", "", "", "", "", "", ""}, {"Elf", "8", "1", "", "", "", "", "", ""}},
             {"2 rows were added"});
         collection("no headings, Windows-1252", "D\xE9j\xE0 vu,7,x,y,z,a,b,c,d,extra\r\n",
                    {{"Déjà vu", "7", "x", "y", "z", "a", "b", "c", "d"}},
