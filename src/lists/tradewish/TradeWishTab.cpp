@@ -88,7 +88,7 @@ TradeWishTab::TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* 
     wish = new CardListHalf({List2, Text12, Command20, Command23, Command28}, Label10->text(),
                             QLatin1String(Program::WishFile), files, this);
     m_inFront = trade;
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         for (CardListHalf* half : {trade, wish}) {
             if (half->owns(now)) {
                 m_inFront = half;
@@ -102,6 +102,12 @@ TradeWishTab::TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* 
     });
     connect(Command27, &QPushButton::clicked, this,
             [this, &printouts] { printouts.printEntries(QStringLiteral("MY WISH LIST"), *List2); });
+}
+
+// Focus moves as the children go, after the halves may have gone.
+TradeWishTab::~TradeWishTab()
+{
+    disconnect(m_focusWatch);
 }
 
 QString TradeWishTab::caption()

@@ -20,6 +20,7 @@ class TradeWishTab : public QWidget
 
 public:
     TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* parent = nullptr);
+    ~TradeWishTab() override;
 
     static QString caption();
 
@@ -49,4 +50,5 @@ private:
     CardListHalf* trade = nullptr;
     CardListHalf* wish = nullptr;
     CardListHalf* m_inFront = nullptr;
+    QMetaObject::Connection m_focusWatch;
 };
