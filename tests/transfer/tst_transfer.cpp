@@ -189,7 +189,7 @@ private slots:
                    {{"A", "", "1", "", "", "", "", "", ""}}, {"Row 3 opens a quote that is never"});
         collection("empty", "", {}, {"No rows were added to My Collection", "the file is empty."});
         collection("headings only", "Name,Qty\r\n", {}, {"holds only its heading row."});
-        collection("a picture", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 24), {},
+        collection("a picture", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20), {},
                    {"is not a text file", "My Collection was not changed."});
         collection("a folder", "<folder>", {}, {"it is a folder"});
         collection("cancelled", "Name\nA\n", {}, {}, true);
