@@ -2,6 +2,7 @@
 
 #include "TransferableList.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <algorithm>
 #include <csv.h>
@@ -92,12 +93,16 @@ struct Collector
 {
     CsvFile::Table table;
     QStringList record;
+    // A value may start with U+FEFF, which QString::fromUtf8 would drop as a byte-order mark.
+    QStringDecoder utf8{QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom};
 };
 
 void onValue(void* text, size_t size, void* data)
 {
-    static_cast<Collector*>(data)->record.append(
-        QString::fromUtf8(static_cast<const char*>(text), qsizetype(size)));
+    auto* collector = static_cast<Collector*>(data);
+    collector->record.append(
+        collector->utf8.decode(QByteArrayView(static_cast<const char*>(text), qsizetype(size))));
 }
 
 // -1 comes only from csv_fini, for a record the text's last line break did not end: that line
