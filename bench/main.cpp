@@ -1,7 +1,7 @@
 // vellumark-bench: times the program's work beside a bare baseline and prints one line per
 // measurement, "<name>: <time> ms, baseline <time> ms, ratio <ratio>" (medians of several runs).
 // Usage: vellumark-bench [--runs=N] [--rows=N] [name...]
-//   (names: read write sort edit read-quoted startup; none = all of these;
+//   (names: read write sort edit read-quoted export import startup; none = all of these;
 //    memory-1m startup-1m sort-1m work on 1,000,000 rows and run only when named)
 // Without a display it runs offscreen. Start-up and memory are measured in fresh processes of
 // this program, which it starts itself with --startup-child=main|baseline or --memory-child;
@@ -15,11 +15,14 @@
 #include "data/DataFiles.h"
 #include "data/DataFormats.h"
 #include "data/TextEncoding.h"
+#include "lists/ListViewTransfer.h"
 #include "lists/collection/CollectionTab.h"
 #include "platform/CommonDialog.h"
 #include "platform/LinePrinter.h"
 #include "platform/ListView.h"
 #include "platform/MessageBox.h"
+#include "platform/Progress.h"
+#include "transfer/ListTransfer.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -60,6 +63,33 @@ public:
     void show(QWidget*, const QString& title, const QString& text, Icon) override
     {
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    }
+};
+
+// Answers every file dialog with one file.
+class OneFile : public FileChooser
+{
+public:
+    explicit OneFile(const QString& path)
+        : m_path(path)
+    {
+    }
+    QString chooseFileToOpen(QWidget*, const QString&, const QString&) override { return m_path; }
+    QString chooseFileToSave(QWidget*, const QString&, const QString&) override { return m_path; }
+
+private:
+    QString m_path;
+};
+
+// An import's report is not for the bench's output; warnings are.
+class PrintedWarnings : public PrintedMessages
+{
+public:
+    void show(QWidget* parent, const QString& title, const QString& text, Icon icon) override
+    {
+        if (icon == Icon::Warning) {
+            PrintedMessages::show(parent, title, text, icon);
+        }
     }
 };
 
@@ -172,6 +202,48 @@ void benchWrite(CollectionBench& bench)
             });
         },
         [&] { return Timing::elapsedMs([&] { baselineWrite(path.toStdString(), bench.bytes); }); });
+}
+
+// File, Export List of the whole collection to a CSV file, and File, Import List of that file into
+// the empty list, beside the data file's own write and read of the same rows.
+void benchExportImport(CollectionBench& bench, bool exporting, bool importing)
+{
+    if (bench.list.rowCount() == 0) {
+        bench.files.ReadLineFile(bench.list, CollectionFileName);
+    }
+    const QString csv = bench.folder.filePath(QStringLiteral("collection.csv"));
+    OneFile chooser(csv);
+    PrintedWarnings messages;
+    DesktopProgressDisplay progress;
+    ListTransfer transfer(chooser, messages, progress, nullptr);
+    ListViewTransfer list(bench.list, QStringLiteral("My Collection"), QStringLiteral("Picture"));
+    transfer.exportList(list);
+    if (exporting) {
+        Timing::compare(
+            "export", [&] { return Timing::elapsedMs([&] { transfer.exportList(list); }); },
+            [&] {
+                return Timing::elapsedMs(
+                    [&] { bench.files.WriteLineFile(bench.list, CollectionFileName); });
+            });
+    }
+    if (importing) {
+        const int rows = bench.list.rowCount();
+        Timing::compare(
+            "import",
+            [&] {
+                bench.list.rows().setRows({});
+                const double ms = Timing::elapsedMs([&] { transfer.importList(list); });
+                if (bench.list.rowCount() != rows) {
+                    throw std::runtime_error("import: not every row came back");
+                }
+                return ms;
+            },
+            [&] {
+                bench.list.rows().setRows({});
+                return Timing::elapsedMs(
+                    [&] { bench.files.ReadLineFile(bench.list, CollectionFileName); });
+            });
+    }
 }
 
 // A heading click on the first column of the full collection list, beside the same sort of the
@@ -469,13 +541,14 @@ int main(int argc, char* argv[])
         } else if (!value("--runs=").empty()) {
             runs = std::stoi(value("--runs="));
         } else if (argument == "read" || argument == "write" || argument == "sort" ||
-                   argument == "edit" || argument == "read-quoted" || argument == "startup" ||
-                   argument == "memory-1m" || argument == "startup-1m" || argument == "sort-1m") {
+                   argument == "edit" || argument == "read-quoted" || argument == "export" ||
+                   argument == "import" || argument == "startup" || argument == "memory-1m" ||
+                   argument == "startup-1m" || argument == "sort-1m") {
             only.insert(argument);
         } else {
             std::fprintf(stderr, "usage: vellumark-bench [--runs=N] [--rows=N] "
-                                 "[read|write|sort|edit|read-quoted|startup|memory-1m|startup-1m|"
-                                 "sort-1m]...\n");
+                                 "[read|write|sort|edit|read-quoted|export|import|startup|"
+                                 "memory-1m|startup-1m|sort-1m]...\n");
             return 2;
         }
     }
@@ -500,7 +573,8 @@ int main(int argc, char* argv[])
     const auto named = [&only](const char* name) {
         return only.count(name) > 0;
     };
-    if (wanted("read") || wanted("write") || wanted("sort") || wanted("edit")) {
+    if (wanted("read") || wanted("write") || wanted("sort") || wanted("edit") || wanted("export") ||
+        wanted("import")) {
         CollectionBench collection(rows);
         std::printf("# collection file: %d rows, %.1f MB\n", rows,
                     double(collection.bytes.size()) / 1e6);
@@ -509,6 +583,9 @@ int main(int argc, char* argv[])
         }
         if (wanted("write")) {
             benchWrite(collection);
+        }
+        if (wanted("export") || wanted("import")) {
+            benchExportImport(collection, wanted("export"), wanted("import"));
         }
         if (wanted("sort")) {
             benchSort(collection, "sort", true);
@@ -537,8 +614,8 @@ int main(int argc, char* argv[])
     }
     std::printf("# medians of %d runs; targets (ratio): read <= 1.00, write <= 1.50, "
                 "sort <= 1.50, add-sorted <= 1.00, delete-middle <= 1.00, read-quoted <= 2.00, "
-                "startup <= 1.50, memory-1m <= 1.00, startup-1m <= 1.00, sort-1m <= 1.50 "
-                "(and at most 1000 ms)\n",
+                "export <= 3.00, import <= 3.00, startup <= 1.50, memory-1m <= 1.00, "
+                "startup-1m <= 1.00, sort-1m <= 1.50 (and at most 1000 ms)\n",
                 runs);
     return 0;
 }

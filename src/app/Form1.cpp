@@ -15,11 +15,13 @@
 #include "lists/tradewish/TradeWishTab.h"
 #include "platform/BrowserDownloads.h"
 #include "platform/Controls.h"
+#include "platform/Progress.h"
 #include "platform/StatusBar.h"
 #include "platform/TabControl.h"
 #include "platform/Twips.h"
 #include "platform/WebBrowser.h"
 #include "print/ListPrintouts.h"
+#include "transfer/ListTransfer.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,6 +61,9 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
     , m_dataFiles(std::make_unique<DataFiles>(dataFolder, m_services.messageBox, this))
     , m_storeProfile(new QWebEngineProfile(QStringLiteral("Stores"), this))
     , m_printouts(std::make_unique<ListPrintouts>(m_services, this))
+    , m_progress(std::make_unique<DesktopProgressDisplay>())
+    , m_transfer(std::make_unique<ListTransfer>(m_services.fileChooser, m_services.messageBox,
+                                                *m_progress, this))
     , m_helpPage(helpPage)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -80,6 +85,7 @@ Form1::Form1(const QString& dataFolder, PlatformServices services, const StoreHo
     m_statusBar = new StatusBar(QStringLiteral("StatusBar1"), this);
     setStatusBar(m_statusBar);
     buildTabs(client, hosts);
+    connectListTransfer();
     installKeyboardShortcuts();
 
     setMinimumSize(Twips::toPixels(WindowLayout::MinimumWidth),
@@ -107,6 +113,8 @@ void Form1::buildMenus()
     QMenu* file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("file"));
     menuEntry(file, QStringLiteral("print"), tr("&Print"));
+    menuEntry(file, QStringLiteral("exportList"), tr("&Export List…"));
+    menuEntry(file, QStringLiteral("importList"), tr("&Import List…"));
     QAction* closer = menuEntry(file, QStringLiteral("closer"), tr("&Close"));
     connect(closer, &QAction::triggered, this, &Form1::closer_Click);
 
@@ -190,6 +198,45 @@ void Form1::buildTabs(QWidget* client, const StoreHosts& hosts)
     m_tabs->addTab(m_collection, CollectionTab::caption());
     m_tradeWish = new TradeWishTab(*m_dataFiles, *m_printouts);
     m_tabs->addTab(m_tradeWish, TradeWishTab::caption());
+}
+
+void Form1::connectListTransfer()
+{
+    auto* exportList = findChild<QAction*>(QStringLiteral("exportList"));
+    auto* importList = findChild<QAction*>(QStringLiteral("importList"));
+    connect(exportList, &QAction::triggered, this, [this] {
+        if (TransferableList* list = listInFront()) {
+            m_transfer->exportList(*list);
+        }
+    });
+    connect(importList, &QAction::triggered, this, [this] {
+        if (TransferableList* list = listInFront()) {
+            m_transfer->importList(*list);
+        }
+    });
+    const auto enable = [this, exportList, importList] {
+        const bool onList = listInFront() != nullptr;
+        exportList->setEnabled(onList);
+        importList->setEnabled(onList);
+    };
+    connect(m_tabs, &QTabWidget::currentChanged, this, enable);
+    enable();
+}
+
+TransferableList* Form1::listInFront() const
+{
+    switch (m_tabs->currentIndex()) {
+    case Program::TrackerTabIndex:
+        return &m_tracker->transferableList();
+    case Program::PriceCheckTabIndex:
+        return &m_priceCheck->transferableList();
+    case Program::CollectionTabIndex:
+        return &m_collection->transferableList();
+    case Program::TradeWishTabIndex:
+        return &m_tradeWish->transferableList();
+    default:
+        return nullptr;
+    }
 }
 
 void Form1::Form_Load()

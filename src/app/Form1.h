@@ -12,9 +12,11 @@
 class CollectionTab;
 class Form2;
 class ListPrintouts;
+class ListTransfer;
 class frmAbout;
 class DataFiles;
 class PriceCheckTab;
+class ProgressDisplay;
 class QAction;
 class QComboBox;
 class QLineEdit;
@@ -25,6 +27,7 @@ class StoreBrowsing;
 class TabControl;
 class TrackerTab;
 class TradeWishTab;
+class TransferableList;
 class WebBrowser;
 
 // The main window: the top bar for the store browsers, nine tabs (five store browsers, the
@@ -70,6 +73,9 @@ private:
     void Form_Load();
     void Form_Resize();
     void installKeyboardShortcuts();
+    // File, Export List and Import List work on the list tab in front; none on a store tab.
+    void connectListTransfer();
+    TransferableList* listInFront() const;
     // The program ends when its last window has closed: the main window, the help window and
     // the About box each count.
     void quitWhenNoWindowIsLeft();
@@ -99,6 +105,8 @@ private:
     StatusBar* m_statusBar = nullptr;
     StoreBrowsing* m_storeBrowsing = nullptr;
     std::unique_ptr<ListPrintouts> m_printouts;
+    std::unique_ptr<ProgressDisplay> m_progress;
+    std::unique_ptr<ListTransfer> m_transfer;
     QString m_helpPage;
     QPointer<Form2> m_help;
     QPointer<frmAbout> m_about;

@@ -27,7 +27,7 @@ const ControlGroup Inventory[] = {
     {-1, "Command1 Command16 Command17 Command18 Command19 Combo1 Command22", "||||||", "Back|Forward|Stop|Refresh|Print||Go to Web Address"},
     {-1, "Text1 Command21 Command11 StatusBar1", "SEARCH NOW!|Find It!|eBay TRACK|", "|||"},
     {-1, "SSTab1", "Home,Games&Cards,Troll and Toad,Magic Singles,CCG,Tracker,Price Check,My Collection,Trade/Wish", ""},
-    {-1, "file print closer help helpp about PopUp Delete Display", "File|&Print|&Close|Help|&Help Page|About Us|Popup|&Delete|&Display", "||||||||"},
+    {-1, "file print exportList importList closer help helpp about PopUp Delete Display", "File|&Print|&Export List…|&Import List…|&Close|Help|&Help Page|About Us|Popup|&Delete|&Display", "||||||||||"},
     {5, "ListView1", "ITEMS:10000,:40", ""},
     {5, "Frame3 Command5 Command6 Command7", "|DISPLAY|DELETE|PRINT", "|Display web page.|Delete line|Print all information"},
     {6, "ListView2", "CARD NAME:4440,Ebay Starting Bid:1540,Ebay Ending Bid:1540,Games and Cards:1240,Troll and Toad:1240,Magic Singles:1240,MY PRICE:1240", ""},
@@ -98,9 +98,9 @@ private slots:
             for (QAction* entry : menu->actions())
                 menus << entry->objectName();
         }
-        QCOMPARE(
-            menus.join(' '),
-            "file on the bar: print closer help on the bar: helpp about PopUp: Delete Display");
+        QCOMPARE(menus.join(' '), "file on the bar: print exportList importList closer help on the "
+                                  "bar: helpp about PopUp: "
+                                  "Delete Display");
     }
 
     void opensAtItsDesignSize()

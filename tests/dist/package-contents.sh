@@ -39,7 +39,7 @@ done
 depends=$(field Depends)
 names=$(sed 's/ *([^)]*)//g; s/ *[,|] */\n/g' <<<"$depends")
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-    libqt6webenginecore6 libqt6webenginewidgets6 libcups2; do
+    libqt6webenginecore6 libqt6webenginewidgets6 libcups2 libcsv3; do
     grep -qxF "$package" <<<"$names" || fail "Depends lacks $package: $depends"
 done
 apt-get install --simulate "$deb" >"$work/apt.log" 2>&1 ||

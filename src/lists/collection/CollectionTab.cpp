@@ -5,6 +5,7 @@
 #include "data/DataFiles.h"
 #include "data/Program.h"
 #include "lists/EntryPanel.h"
+#include "lists/ListViewTransfer.h"
 #include "platform/CommonDialog.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
@@ -74,6 +75,7 @@ CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, Dat
     Text18->setAccessibleName(tr("Picture file"));
     Text18->hide();
     CommonDialog1->setFilter(QStringLiteral("All files|*.*"));
+    m_transfer = std::make_unique<ListViewTransfer>(*ListView3, caption(), tr("Picture"));
 }
 
 CollectionTab::~CollectionTab() = default;
@@ -91,6 +93,11 @@ void CollectionTab::fillInDefaultRarity()
 void CollectionTab::readFiles()
 {
     m_entries->Read();
+}
+
+TransferableList& CollectionTab::transferableList()
+{
+    return *m_transfer;
 }
 
 void CollectionTab::followWindowSize(const WindowGeometry& g)

@@ -9,6 +9,7 @@
 class CommonDialog;
 class DataFiles;
 class EntryPanel;
+class ListViewTransfer;
 class FileChooser;
 class ListView;
 class MessageBox;
@@ -16,6 +17,7 @@ class PictureBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
+class TransferableList;
 struct WindowGeometry;
 
 // The My Collection tab: the collection list, the entry panel for one card, and the card picture.
@@ -38,6 +40,7 @@ public:
     // Fills the list from its data file, as the program starts.
     void readFiles();
     void followWindowSize(const WindowGeometry& g);
+    TransferableList& transferableList();
 
 public slots:
     void Command2_Click();
@@ -74,6 +77,7 @@ private:
     QLineEdit* const Text18;
     CommonDialog* const CommonDialog1;
     std::unique_ptr<EntryPanel> m_entries;
+    std::unique_ptr<ListViewTransfer> m_transfer;
     MessageBox& m_messages;
     DataFiles& m_files;
 };

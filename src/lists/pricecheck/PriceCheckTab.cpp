@@ -4,6 +4,7 @@
 #include "data/ColumnSort.h"
 #include "data/Program.h"
 #include "lists/EntryPanel.h"
+#include "lists/ListViewTransfer.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
@@ -78,6 +79,7 @@ PriceCheckTab::PriceCheckTab(DataFiles& files, QWidget* parent)
     connect(Command24, &QPushButton::clicked, this, &PriceCheckTab::Command24_Click);
     connect(Command10, &QPushButton::clicked, this, &PriceCheckTab::Command10_Click);
     Controls::deleteKeyOn(ListView2, Command9);
+    m_transfer = std::make_unique<ListViewTransfer>(*ListView2, caption(), QString());
 }
 
 PriceCheckTab::~PriceCheckTab() = default;
@@ -90,6 +92,11 @@ QString PriceCheckTab::caption()
 void PriceCheckTab::readFiles()
 {
     m_entries->Read();
+}
+
+TransferableList& PriceCheckTab::transferableList()
+{
+    return *m_transfer;
 }
 
 void PriceCheckTab::followWindowSize(const WindowGeometry& g)

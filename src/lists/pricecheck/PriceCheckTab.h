@@ -5,10 +5,12 @@
 
 class DataFiles;
 class EntryPanel;
+class ListViewTransfer;
 class ListView;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class TransferableList;
 struct WindowGeometry;
 
 // The Price Check tab: per card, the auction's bids, three store prices and the user's own price.
@@ -26,6 +28,7 @@ public:
     // Fills the list from its data file, as the program starts.
     void readFiles();
     void followWindowSize(const WindowGeometry& g);
+    TransferableList& transferableList();
 
 public slots:
     void Command8_Click();
@@ -42,4 +45,5 @@ private:
     QPushButton* Command10 = nullptr;
     QPushButton* Command24 = nullptr;
     std::unique_ptr<EntryPanel> m_entries;
+    std::unique_ptr<ListViewTransfer> m_transfer;
 };

@@ -5,6 +5,7 @@
 #include "data/ColumnSort.h"
 #include "data/DataFiles.h"
 #include "data/Program.h"
+#include "lists/ListViewTransfer.h"
 #include "platform/Controls.h"
 #include "platform/ListView.h"
 #include "platform/TabControl.h"
@@ -66,6 +67,16 @@ TrackerTab::TrackerTab(DataFiles& files, StorePages& stores, ListPrintouts& prin
     ListView1->installEventFilter(this);
     connect(Command7, &QPushButton::clicked, this,
             [this, &printouts] { printouts.printRows(*ListView1); });
+    m_transfer = std::make_unique<ListViewTransfer>(*ListView1, caption(), tr("Address"), [this] {
+        m_files.WriteLineFile(*ListView1, TrackerFile);
+    });
+}
+
+TrackerTab::~TrackerTab() = default;
+
+TransferableList& TrackerTab::transferableList()
+{
+    return *m_transfer;
 }
 
 void TrackerTab::buildPopUp()

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 class DataFiles;
+class ListViewTransfer;
 class ListPrintouts;
 class ListView;
 class QGroupBox;
 class QMenu;
 class QPushButton;
 class StorePages;
+class TransferableList;
 struct WindowGeometry;
 
 // The Tracker tab: the list of tracked web pages (title and address), its buttons and its pop-up
@@ -20,12 +23,15 @@ class TrackerTab : public QWidget
 public:
     TrackerTab(DataFiles& files, StorePages& stores, ListPrintouts& printouts,
                QWidget* parent = nullptr);
+    ~TrackerTab() override;
 
     static QString caption();
 
     // Fills the list from its data file, as the program starts.
     void readFiles();
     void followWindowSize(const WindowGeometry& g);
+    // Imported pages are saved at once, as tracked ones are.
+    TransferableList& transferableList();
 
 signals:
     // A page was added to the list, which the user is to see now.
@@ -55,4 +61,5 @@ private:
     QMenu* const PopUp;
     DataFiles& m_files;
     StorePages& m_stores;
+    std::unique_ptr<ListViewTransfer> m_transfer;
 };

@@ -6,10 +6,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-CardListHalf::CardListHalf(Controls controls, const QString& fileName, DataFiles& files,
-                           QObject* parent)
+CardListHalf::CardListHalf(Controls controls, const QString& title, const QString& fileName,
+                           DataFiles& files, QObject* parent)
     : QObject(parent)
     , m_controls(controls)
+    , m_title(title)
     , m_fileName(fileName)
     , m_files(files)
 {
@@ -39,4 +40,30 @@ void CardListHalf::Delete()
 void CardListHalf::Save()
 {
     m_files.WriteQuotedFile(*m_controls.list, m_fileName);
+}
+
+bool CardListHalf::owns(const QWidget* widget) const
+{
+    return widget == m_controls.list || widget == m_controls.entry || widget == m_controls.add ||
+           widget == m_controls.remove || widget == m_controls.save;
+}
+
+int CardListHalf::rowCount() const
+{
+    return m_controls.list->count();
+}
+
+QStringList CardListHalf::row(int index) const
+{
+    return {m_controls.list->text(index)};
+}
+
+void CardListHalf::addRows(QVector<QStringList> rows)
+{
+    QStringList entries;
+    entries.reserve(rows.size());
+    for (const QStringList& row : std::as_const(rows)) {
+        entries.append(row.value(0));
+    }
+    m_controls.list->entries().insertSorted(std::move(entries));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "transfer/TransferableList.h"
+
 #include <QObject>
 #include <QString>
 
@@ -7,10 +9,11 @@ class DataFiles;
 class ListBox;
 class QPlainTextEdit;
 class QPushButton;
+class QWidget;
 
 // One half of the Trade/Wish tab: a sorted list of card names with its entry box and its ADD,
 // DELETE and SAVE buttons. The trade list and the wish list are two of these.
-class CardListHalf : public QObject
+class CardListHalf : public QObject, public TransferableList
 {
     Q_OBJECT
 
@@ -24,11 +27,21 @@ public:
         QPushButton* save;
     };
 
-    CardListHalf(Controls controls, const QString& fileName, DataFiles& files,
+    // title: the list's name, its heading in an export.
+    CardListHalf(Controls controls, const QString& title, const QString& fileName, DataFiles& files,
                  QObject* parent = nullptr);
 
     // Fills the list from its file.
     void Read();
+    // Whether the widget is one of this half's own.
+    bool owns(const QWidget* widget) const;
+
+    QString listName() const override { return m_title; }
+    QStringList headings() const override { return {m_title}; }
+    int rowCount() const override;
+    QStringList row(int index) const override;
+    // Values of a row beyond its first are left out.
+    void addRows(QVector<QStringList> rows) override;
 
 public slots:
     void Add();
@@ -37,6 +50,7 @@ public slots:
 
 private:
     Controls m_controls;
+    QString m_title;
     QString m_fileName;
     DataFiles& m_files;
 };

@@ -8,6 +8,7 @@
 #include "platform/TabControl.h"
 #include "print/ListPrintouts.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -82,10 +83,18 @@ TradeWishTab::TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* 
     Command28 = button("Command28", "SAVE", 8640);
     Command27 = button("Command27", "PRINT", 9840);
 
-    trade = new CardListHalf({List1, Text11, Command14, Command15, Command25},
+    trade = new CardListHalf({List1, Text11, Command14, Command15, Command25}, Label7->text(),
                              QLatin1String(Program::TradeFile), files, this);
-    wish = new CardListHalf({List2, Text12, Command20, Command23, Command28},
+    wish = new CardListHalf({List2, Text12, Command20, Command23, Command28}, Label10->text(),
                             QLatin1String(Program::WishFile), files, this);
+    m_inFront = trade;
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (CardListHalf* half : {trade, wish}) {
+            if (half->owns(now)) {
+                m_inFront = half;
+            }
+        }
+    });
     Controls::deleteKeyOn(List1, Command15);
     Controls::deleteKeyOn(List2, Command23);
     connect(Command26, &QPushButton::clicked, this, [this, &printouts] {
@@ -93,6 +102,12 @@ TradeWishTab::TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* 
     });
     connect(Command27, &QPushButton::clicked, this,
             [this, &printouts] { printouts.printEntries(QStringLiteral("MY WISH LIST"), *List2); });
+}
+
+// Focus moves as the children go, after the halves may have gone.
+TradeWishTab::~TradeWishTab()
+{
+    disconnect(m_focusWatch);
 }
 
 QString TradeWishTab::caption()
@@ -104,6 +119,11 @@ void TradeWishTab::readFiles()
 {
     trade->Read();
     wish->Read();
+}
+
+TransferableList& TradeWishTab::transferableList()
+{
+    return *m_inFront;
 }
 
 void TradeWishTab::followWindowSize(const WindowGeometry& g)

@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class TransferableList;
 struct WindowGeometry;
 
 // The Trade/Wish tab: the sorted list of cards to trade on the left, the wish list on the right.
@@ -19,12 +20,15 @@ class TradeWishTab : public QWidget
 
 public:
     TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* parent = nullptr);
+    ~TradeWishTab() override;
 
     static QString caption();
 
     // Fills the trade list, then the wish list, from their data files, as the program starts.
     void readFiles();
     void followWindowSize(const WindowGeometry& g);
+    // The list last worked in (its list, box or buttons); the trade list before either was.
+    TransferableList& transferableList();
 
 private:
     QLabel* const Label7;
@@ -45,4 +49,6 @@ private:
     QPushButton* Command27 = nullptr;
     CardListHalf* trade = nullptr;
     CardListHalf* wish = nullptr;
+    CardListHalf* m_inFront = nullptr;
+    QMetaObject::Connection m_focusWatch;
 };
