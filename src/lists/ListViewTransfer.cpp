@@ -35,19 +35,9 @@ QStringList ListViewTransfer::row(int index) const
     return cells;
 }
 
-// All at once: a sorted list sorts once instead of shifting its rows for every one added, and
-// rows with equal keys still come after those already there, as typed ones do.
 void ListViewTransfer::addRows(QVector<QStringList> rows)
 {
-    QVector<QStringList> all;
-    all.reserve(rowCount() + rows.size());
-    for (int index = 0; index < rowCount(); ++index) {
-        all.append(row(index));
-    }
-    for (QStringList& added : rows) {
-        all.append(std::move(added));
-    }
-    m_list.rows().setRows(std::move(all));
+    m_list.rows().appendRows(rows);
     if (m_added) {
         m_added();
     }

@@ -54,6 +54,23 @@ int ListViewModel::appendRow(QStringList cells)
     return position;
 }
 
+void ListViewModel::appendRows(const QVector<QStringList>& rows)
+{
+    if (rows.isEmpty()) {
+        return;
+    }
+    const int first = m_table.rowCount();
+    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
+    for (const QStringList& cells : rows) {
+        m_table.insertRow(m_table.rowCount(), cells);
+    }
+    endInsertRows();
+    // A stable sort leaves every added row after the equal ones already there.
+    if (m_sorted) {
+        sortRows();
+    }
+}
+
 void ListViewModel::removeRow(int row)
 {
     if (row < 0 || row >= m_table.rowCount()) {

@@ -39,6 +39,8 @@ public:
     // sorted place while sorted mode is on.
     int appendRow(QStringList cells);
     void removeRow(int row);
+    // Adds rows as appendRow does, one sort for all of them; the selection stays on its rows.
+    void appendRows(const QVector<QStringList>& rows);
     void setRows(const QVector<QStringList>& rows);
     // Takes the rows of a table with this list's columns.
     void setTable(RowTable table);
