@@ -27,12 +27,7 @@ int ListViewTransfer::rowCount() const
 
 QStringList ListViewTransfer::row(int index) const
 {
-    QStringList cells;
-    cells.reserve(m_list.columnCount());
-    for (int column = 0; column < m_list.columnCount(); ++column) {
-        cells.append(m_list.cellText(index, column));
-    }
-    return cells;
+    return m_list.rows().table().row(index);
 }
 
 void ListViewTransfer::addRows(QVector<QStringList> rows)

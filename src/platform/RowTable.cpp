@@ -129,12 +129,17 @@ QString RowTable::cell(int row, int column) const
 
 QStringList RowTable::row(int row) const
 {
-    QStringList cells;
-    cells.reserve(m_columns);
-    for (int column = 0; column < m_columns; ++column) {
-        cells.append(cell(row, column));
-    }
-    return cells;
+    // The cells' lengths are read once for the row, not once a cell.
+    return useRow(row, [this](auto characters, const quint32* lengths) {
+        QStringList cells;
+        cells.reserve(m_columns);
+        qsizetype at = 0;
+        for (int column = 0; column < m_columns; ++column) {
+            cells.append(characters.sliced(at, qsizetype(lengths[column])).toString());
+            at += qsizetype(lengths[column]);
+        }
+        return cells;
+    });
 }
 
 QVector<QStringList> RowTable::toRows() const
