@@ -2,6 +2,7 @@
 
 #include "DataFormats.h"
 #include "TextEncoding.h"
+#include "WholeWrite.h"
 #include "data/Program.h"
 #include "platform/ListBox.h"
 #include "platform/ListView.h"
@@ -172,18 +173,8 @@ bool DataFiles::writeAtomically(const QString& fileName, const QByteArray& bytes
     if (QFileInfo::exists(target)) {
         file->setPermissions(QFile::permissions(target));
     }
-    // A write that stops short says nothing about why; the next one tells (a full disk, say).
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 part = file->write(bytes.constData() + written, bytes.size() - written);
-        if (part <= 0) {
-            *error = file->errorString();
-            file->cancelWriting();
-            return false;
-        }
-        written += part;
-    }
-    if (!file->commit()) {
-        *error = file->errorString();
+    *error = writeWholeAndCommit(*file, bytes);
+    if (!error->isEmpty()) {
         return false;
     }
     keepBackup(fileName, target);

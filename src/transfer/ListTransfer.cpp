@@ -5,6 +5,7 @@
 #include "TransferableList.h"
 #include "data/Program.h"
 #include "data/TextEncoding.h"
+#include "data/WholeWrite.h"
 #include "platform/CommonDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Progress.h"
@@ -62,19 +63,7 @@ QString readFile(const QString& path, QByteArray* bytes)
 QString writeWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return file.errorString();
-    }
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 part = file.write(bytes.constData() + written, bytes.size() - written);
-        if (part <= 0) {
-            const QString error = file.errorString();
-            file.cancelWriting();
-            return error;
-        }
-        written += part;
-    }
-    return file.commit() ? QString() : file.errorString();
+    return file.open(QIODevice::WriteOnly) ? writeWholeAndCommit(file, bytes) : file.errorString();
 }
 
 } // namespace
