@@ -225,18 +225,8 @@ void Form1::connectListTransfer()
 
 TransferableList* Form1::listInFront() const
 {
-    switch (m_tabs->currentIndex()) {
-    case Program::TrackerTabIndex:
-        return &m_tracker->transferableList();
-    case Program::PriceCheckTabIndex:
-        return &m_priceCheck->transferableList();
-    case Program::CollectionTabIndex:
-        return &m_collection->transferableList();
-    case Program::TradeWishTabIndex:
-        return &m_tradeWish->transferableList();
-    default:
-        return nullptr;
-    }
+    auto* page = qobject_cast<ListTabPage*>(m_tabs->currentWidget());
+    return page ? &page->transferableList() : nullptr;
 }
 
 void Form1::Form_Load()

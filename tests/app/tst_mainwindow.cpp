@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTabBar>
 
 // The main window's named controls, by the tab that holds them (-1: none), with what each shows
 // (a list view its headings and widths, the tab control its captions, each
@@ -308,7 +309,46 @@ private slots:
             QCOMPARE(form().WebBrowser1(store)->size(), form().WebBrowser1(0)->size());
     }
 
+    // File, Export List and Import List, as a person reaches them: the menu bar's File, then the
+    // entry's underlined letter; greyed out on a store tab.
+    void exportThenImportFromTheFileMenu()
+    {
+        const QStringList card{"Mox, \"Jet\"", "1", "", "", "", "", "", "", "p.jpg"};
+        auto* list = m_window.find<ListView>("ListView3");
+        list->rows().setRows({card});
+        form().SSTab1()->setCurrentIndex(0);
+        QVERIFY(!m_window.find<QAction>("exportList")->isEnabled());
+        QVERIFY(!m_window.find<QAction>("importList")->isEnabled());
+        auto* tabs = m_window.find<QTabBar>(QString());
+        QTest::mouseClick(tabs, Qt::LeftButton, {},
+                          tabs->tabRect(Program::CollectionTabIndex).center());
+        const QString csv = m_folder.filePath("collection.csv");
+        m_window.desktop.files.nextSaveAnswers = {csv};
+        chooseFromFileMenu(Qt::Key_E);
+        QCOMPARE(fileBytes(csv), "\xEF\xBB\xBF"
+                                 "Card Name,Card#,Quantity,Edition,Condition,Card Type,Card Value,"
+                                 "Total Value,Picture\r\n\"Mox, \"\"Jet\"\"\",1,,,,,,,p.jpg\r\n");
+        m_window.desktop.files.nextAnswers = {csv};
+        chooseFromFileMenu(Qt::Key_I);
+        QCOMPARE(m_window.rows("ListView3"), Rows({card, card}));
+        QCOMPARE(m_window.desktop.messages.shown.size(), 1);
+        QVERIFY(m_window.desktop.messages.shown[0].text.startsWith(
+            "1 row was added to My Collection from " + QDir::toNativeSeparators(csv)));
+        QCOMPARE(fileBytes(m_folder.filePath("file2.dtt")), "missing"); // till SAVE
+    }
+
 private:
+    void chooseFromFileMenu(Qt::Key mnemonic)
+    {
+        QMenuBar* bar = form().menuBar();
+        QMenu* file = m_window.find<QMenu>("file");
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(file->menuAction()).center());
+        QTRY_VERIFY(file->isVisible());
+        QTest::keyClick(file, mnemonic);
+        QTRY_VERIFY(!file->isVisible());
+    }
+
     static QString shownBy(QObject* control)
     {
         QStringList parts;

@@ -49,6 +49,7 @@ public:
         : files(folder, desktop.messages)
         , tab(build(index))
     {
+        tab->readFiles();
         tab->resize(Twips::toPixels(12855), Twips::toPixels(7560));
         tab->show();
         static_cast<void>(QTest::qWaitForWindowActive(tab.get()));
@@ -79,30 +80,24 @@ public:
     DataFiles files;
     ListPrintouts printouts{services, nullptr};
     StorePagesDouble stores;
-    std::unique_ptr<QWidget> tab;
+    std::unique_ptr<ListTabPage> tab;
 
 private:
-    template <class Tab> static std::unique_ptr<QWidget> read(std::unique_ptr<Tab> tab)
-    {
-        tab->readFiles();
-        return tab;
-    }
-
-    std::unique_ptr<QWidget> build(Program::TabIndex index)
+    std::unique_ptr<ListTabPage> build(Program::TabIndex index)
     {
         switch (index) {
         case Program::TrackerTabIndex:
-            return read(std::make_unique<TrackerTab>(files, stores, printouts));
+            return std::make_unique<TrackerTab>(files, stores, printouts);
         case Program::PriceCheckTabIndex:
-            return read(std::make_unique<PriceCheckTab>(files));
+            return std::make_unique<PriceCheckTab>(files);
         case Program::CollectionTabIndex: {
             auto collection =
                 std::make_unique<CollectionTab>(desktop.files, desktop.messages, files);
             collection->fillInDefaultRarity();
-            return read(std::move(collection));
+            return collection;
         }
         default:
-            return read(std::make_unique<TradeWishTab>(files, printouts));
+            return std::make_unique<TradeWishTab>(files, printouts);
         }
     }
 };

@@ -27,25 +27,12 @@ struct TransferTab : ListTab
 {
     TransferTab(const QString& folder, Program::TabIndex index, bool wish = false)
         : ListTab(folder, index)
-        , index(index)
         , wish(wish)
     {
         if (wish) // the person works in the wish list
             QTest::mouseClick(find("Text12"), Qt::LeftButton);
     }
-    TransferableList& list()
-    {
-        switch (index) {
-        case Program::TrackerTabIndex:
-            return static_cast<TrackerTab*>(tab.get())->transferableList();
-        case Program::PriceCheckTabIndex:
-            return static_cast<PriceCheckTab*>(tab.get())->transferableList();
-        case Program::CollectionTabIndex:
-            return static_cast<CollectionTab*>(tab.get())->transferableList();
-        default:
-            return static_cast<TradeWishTab*>(tab.get())->transferableList();
-        }
-    }
+    TransferableList& list() { return tab->transferableList(); }
     Rows shown() // row by row, cell by cell
     {
         Rows rows;
@@ -67,7 +54,6 @@ struct TransferTab : ListTab
     }
     QString message() { return desktop.messages.shown.value(0).text; }
 
-    Program::TabIndex index;
     bool wish;
     ScriptedProgress progress;
     ListTransfer transfer{desktop.files, desktop.messages, progress, tab.get()};

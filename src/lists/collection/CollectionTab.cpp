@@ -51,7 +51,7 @@ QVector<ListColumn> CollectionTab::Columns()
 
 CollectionTab::CollectionTab(FileChooser& fileChooser, MessageBox& messages, DataFiles& files,
                              QWidget* parent)
-    : QWidget(parent)
+    : ListTabPage(parent)
     , ListView3(new ListView(QStringLiteral("ListView3"), Columns()))
     , Frame1(Controls::frame(this, QStringLiteral("Frame1"),
                              TabControl::pagePlace({120, 360, 2655, 6495})))

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "lists/ListTabPage.h"
 #include "platform/ListViewModel.h"
 
 #include <QVector>
-#include <QWidget>
 #include <memory>
 
 class CommonDialog;
@@ -17,12 +17,10 @@ class PictureBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
-class TransferableList;
-struct WindowGeometry;
 
 // The My Collection tab: the collection list, the entry panel for one card, and the card picture.
 // The list is the working copy; only SAVE writes it to its file.
-class CollectionTab : public QWidget
+class CollectionTab : public ListTabPage
 {
     Q_OBJECT
 
@@ -37,10 +35,9 @@ public:
 
     // The rarity a new card starts with.
     void fillInDefaultRarity();
-    // Fills the list from its data file, as the program starts.
-    void readFiles();
-    void followWindowSize(const WindowGeometry& g);
-    TransferableList& transferableList();
+    void readFiles() override;
+    void followWindowSize(const WindowGeometry& g) override;
+    TransferableList& transferableList() override;
 
 public slots:
     void Command2_Click();

@@ -33,7 +33,7 @@ const EntryField Fields[] = {
 } // namespace
 
 PriceCheckTab::PriceCheckTab(DataFiles& files, QWidget* parent)
-    : QWidget(parent)
+    : ListTabPage(parent)
     , ListView2(new ListView(QStringLiteral("ListView2"),
                              {{QStringLiteral("CARD NAME"), 4440},
                               {QStringLiteral("Ebay Starting Bid"), 1540},

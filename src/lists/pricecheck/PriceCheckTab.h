@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "lists/ListTabPage.h"
+
 #include <memory>
 
 class DataFiles;
@@ -10,12 +11,10 @@ class ListView;
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TransferableList;
-struct WindowGeometry;
 
 // The Price Check tab: per card, the auction's bids, three store prices and the user's own price.
 // The list is the working copy; only SAVE writes it to its file.
-class PriceCheckTab : public QWidget
+class PriceCheckTab : public ListTabPage
 {
     Q_OBJECT
 
@@ -25,10 +24,9 @@ public:
 
     static QString caption();
 
-    // Fills the list from its data file, as the program starts.
-    void readFiles();
-    void followWindowSize(const WindowGeometry& g);
-    TransferableList& transferableList();
+    void readFiles() override;
+    void followWindowSize(const WindowGeometry& g) override;
+    TransferableList& transferableList() override;
 
 public slots:
     void Command8_Click();

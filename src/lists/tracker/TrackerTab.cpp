@@ -40,7 +40,7 @@ bool asksForPopUpFromKeyboard(const QEvent* event)
 
 TrackerTab::TrackerTab(DataFiles& files, StorePages& stores, ListPrintouts& printouts,
                        QWidget* parent)
-    : QWidget(parent)
+    : ListTabPage(parent)
     , ListView1(new ListView(QStringLiteral("ListView1"),
                              {{QStringLiteral("ITEMS"), 10000}, {QString(), 40}}, this))
     , Frame3(Controls::frame(this, QStringLiteral("Frame3"),

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QWidget>
+#include "lists/ListTabPage.h"
+
 #include <memory>
 
 class DataFiles;
@@ -11,12 +12,10 @@ class QGroupBox;
 class QMenu;
 class QPushButton;
 class StorePages;
-class TransferableList;
-struct WindowGeometry;
 
 // The Tracker tab: the list of tracked web pages (title and address), its buttons and its pop-up
 // menu. The list is written to its file after every page tracked or deleted.
-class TrackerTab : public QWidget
+class TrackerTab : public ListTabPage
 {
     Q_OBJECT
 
@@ -27,11 +26,10 @@ public:
 
     static QString caption();
 
-    // Fills the list from its data file, as the program starts.
-    void readFiles();
-    void followWindowSize(const WindowGeometry& g);
+    void readFiles() override;
+    void followWindowSize(const WindowGeometry& g) override;
     // Imported pages are saved at once, as tracked ones are.
-    TransferableList& transferableList();
+    TransferableList& transferableList() override;
 
 signals:
     // A page was added to the list, which the user is to see now.

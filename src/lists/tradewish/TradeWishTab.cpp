@@ -53,7 +53,7 @@ QPlainTextEdit* entryBox(QWidget* parent, const QString& name, const QString& sp
 } // namespace
 
 TradeWishTab::TradeWishTab(DataFiles& files, ListPrintouts& printouts, QWidget* parent)
-    : QWidget(parent)
+    : ListTabPage(parent)
     , Label7(heading(this, QStringLiteral("Label7"), QStringLiteral("Cards to Trade"), 1440))
     , Label10(heading(this, QStringLiteral("Label10"), QStringLiteral("My Wish List"), 7560))
     , Frame5(Controls::frame(this, QStringLiteral("Frame5"),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "lists/ListTabPage.h"
 
 class CardListHalf;
 class DataFiles;
@@ -10,11 +10,9 @@ class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class TransferableList;
-struct WindowGeometry;
 
 // The Trade/Wish tab: the sorted list of cards to trade on the left, the wish list on the right.
-class TradeWishTab : public QWidget
+class TradeWishTab : public ListTabPage
 {
     Q_OBJECT
 
@@ -24,11 +22,11 @@ public:
 
     static QString caption();
 
-    // Fills the trade list, then the wish list, from their data files, as the program starts.
-    void readFiles();
-    void followWindowSize(const WindowGeometry& g);
+    // The trade list first, then the wish list.
+    void readFiles() override;
+    void followWindowSize(const WindowGeometry& g) override;
     // The list last worked in (its list, box or buttons); the trade list before either was.
-    TransferableList& transferableList();
+    TransferableList& transferableList() override;
 
 private:
     QLabel* const Label7;
