@@ -134,6 +134,7 @@ private slots:
         row("Ctrl+F, list", 7, "Text2", "Ctrl+F", false, 7, "SEARCH NOW!", false);
         row("Ctrl+L, store", 0, "WebBrowser1_0", "Ctrl+L", false, 0, address, false);
         row("Ctrl+L, list", 7, "Text2", "Ctrl+L", false, 7, address, false);
+        row("Ctrl+L, already in the box", 0, "Combo1", "Ctrl+L", false, 0, address, false);
         row("Ctrl+Tab, closed", 0, "WebBrowser1_0", "Ctrl+Tab", false, 5, "", false);
         row("Ctrl+Tab, last tab", 8, "List1", "Ctrl+Tab", false, 0, "", false);
         row("Ctrl+Shift+Tab, closed", 5, "ListView1", "Ctrl+Shift+Tab", false, 0, "", false);

@@ -83,7 +83,7 @@ private slots:
         row("huge", {"a.png", "bad-huge"}, -1, "", "a.png",
             "bad-huge is too large to be shown: 50000 × 50000 pixels");
         row("double-click: named, with a picture", {"c.png"}, 0, "c.png", "a.png");
-        row("double-click: no name", {"c.png"}, 1, "c.png", "c.png");
+        row("double-click: no name", {"a.png"}, 1, "a.png", "a.png");
         row("double-click: no picture", {"c.png"}, 2, "c.png", "");
         row("double-click: picture gone", {"c.png"}, 3, "c.png", "c.png");
         row("double-click: picture unreadable", {"c.png"}, 4, "c.png", "c.png");
