@@ -3,6 +3,7 @@
 #include "data/ColumnSort.h"
 #include "platform/ListBox.h"
 #include "platform/ListView.h"
+#include "platform/ListViewModel.h"
 
 using Order = QList<int>;
 constexpr auto ReportFailures = QAbstractItemModelTester::FailureReportingMode::QtTest;
@@ -16,6 +17,7 @@ static Order rowNumbers(const ListViewModel& model) // the first column holds ea
 }
 
 // List views and list boxes share one order of texts; equal keys keep the order they came in.
+// Whatever the order, a list keeps every text as it was given.
 class SortedListsTest : public QObject
 {
     Q_OBJECT
@@ -102,6 +104,55 @@ private slots:
         QCOMPARE(list.entries().entries(),
                  (QStringList{"Ancestral", "Black\nLotus", "Lotus", "Walk"}));
         QCOMPARE(list.entries().index(1).data().toString() + list.text(4), "Black \u21b5 Lotus");
+    }
+
+    // A list keeps its rows packed in one buffer, one or two bytes a character, each cell behind
+    // its length; no text a cell can hold may be cut, merged with its neighbour or re-encoded
+    // there.
+    void keepsEveryText_data()
+    {
+        QTest::addColumn<Rows>("given");
+        QTest::addColumn<Rows>("kept"); // three cells a row
+        const QString nul = QString::fromUtf16(u"a\0b", 3);
+        QTest::newRow("NUL bytes, line breaks and separators in cells")
+            << Rows{{nul, "\r\n", "\t\"|;"}, {"", nul, "\n"}}
+            << Rows{{nul, "\r\n", "\t\"|;"}, {"", nul, "\n"}};
+        QTest::newRow("one-byte rows beside two-byte rows, starting at odd places")
+            << Rows{{"éa"}, {"x", "🂡 ace", "ÿ\u0080"}, {"abc", "€"}, {"Æther"}, {"語", "", "y"}}
+            << Rows{{"éa", "", ""},
+                    {"x", "🂡 ace", "ÿ\u0080"},
+                    {"abc", "€", ""},
+                    {"Æther", "", ""},
+                    {"語", "", "y"}};
+        const QString long1(127, 'a'), long2(128, QChar(0xE9)), long3(16384, QChar(0x3042));
+        QTest::newRow("cells of 127, 128 and 16384 characters")
+            << Rows{{long1, long2, long3}, {long3, long1, long2}}
+            << Rows{{long1, long2, long3}, {long3, long1, long2}};
+        QTest::newRow("short rows filled, long rows cut, empty rows kept")
+            << Rows{{"a"}, {"a", "b", "c", "d"}, {}}
+            << Rows{{"a", "", ""}, {"a", "b", "c"}, {"", "", ""}};
+    }
+
+    // Each text read back after it was added, and again after so many rows around it were removed
+    // that the buffer is tidied.
+    void keepsEveryText()
+    {
+        QFETCH(Rows, given);
+        QFETCH(Rows, kept);
+        ListViewModel model(QVector<ListColumn>(3));
+        for (const QStringList& row : given)
+            model.appendRow(row);
+        QCOMPARE(model.rows(), kept);
+
+        const QStringList filler{QString(600, 'x'), "", QString(3, QChar(0x3042))};
+        Rows interleaved;
+        for (const QStringList& row : given)
+            interleaved << Rows(1000 / given.size(), filler) << row;
+        model.setRows(interleaved);
+        for (int row = model.rowCount() - 1; row >= 0; --row)
+            if (model.cellText(row, 0) == filler[0])
+                model.removeRow(row);
+        QCOMPARE(model.rows(), kept);
     }
 };
 
