@@ -1,5 +1,6 @@
 #include "RowTable.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 
@@ -55,9 +56,49 @@ void putCharacters(std::vector<char>& text, QStringView cell, bool wide)
         text.insert(text.end(), bytes, bytes + 2 * cell.size());
         return;
     }
-    for (const QChar c : cell) {
-        text.push_back(char(c.unicode()));
+    const size_t at = text.size();
+    text.resize(at + size_t(cell.size()));
+    std::transform(cell.cbegin(), cell.cend(), text.begin() + qsizetype(at),
+                   [](QChar c) { return char(c.unicode()); });
+}
+
+// In UTF-8 a Latin-1 character takes one byte below 0x80 or two starting with 0xC2 or 0xC3; every
+// other character starts with a higher byte.
+bool isLatin1InUtf8(QUtf8StringView text)
+{
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0xC4; });
+}
+
+qsizetype characterCount(QLatin1StringView cell)
+{
+    return cell.size();
+}
+
+qsizetype characterCount(QStringView cell)
+{
+    return cell.size();
+}
+
+// The bytes that start a character: all but the 0x80 to 0xBF that continue one.
+qsizetype characterCount(QUtf8StringView cell)
+{
+    return std::count_if(cell.cbegin(), cell.cend(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    });
+}
+
+// Only Latin-1 cells come here: their characters beyond ASCII are C2 or C3 and one more byte.
+void putCharacters(std::vector<char>& text, QUtf8StringView cell, bool)
+{
+    const size_t at = text.size();
+    text.resize(at + size_t(cell.size()));
+    char* out = text.data() + at;
+    for (auto byte = cell.cbegin(); byte != cell.cend(); ++byte) {
+        const auto lead = static_cast<unsigned char>(*byte);
+        *out++ = lead < 0x80 ? char(lead) : char((lead & 0x03) << 6 | (*++byte & 0x3F));
     }
+    text.resize(size_t(out - text.data()));
 }
 
 // Two-byte characters start at an even place in the buffer.
@@ -177,7 +218,7 @@ RowTable::RowEntry RowTable::appendRecord(const Text* cells, int count, bool wid
     const RowEntry entry = (RowEntry(m_text.size()) << 1) | RowEntry(wide);
     const int given = std::min(count, m_columns);
     for (int c = 0; c < m_columns; ++c) {
-        putLength(m_text, c < given ? quint32(cells[c].size()) : 0);
+        putLength(m_text, c < given ? quint32(characterCount(cells[c])) : 0);
     }
     if (wide) {
         alignForWideCharacters(m_text);
@@ -205,6 +246,43 @@ void RowTable::appendRow(const QStringView* cells, int count)
 void RowTable::appendRow(const QLatin1StringView* cells, int count)
 {
     m_rows.push_back(appendRecord(cells, count, false));
+}
+
+void RowTable::appendRow(const QUtf8StringView* cells, int count)
+{
+    const int given = std::min(count, m_columns);
+    if (std::all_of(cells, cells + given, isLatin1InUtf8)) {
+        m_rows.push_back(appendRecord(cells, count, false));
+        return;
+    }
+    // A value may start with U+FEFF, which is not to be dropped as a byte-order mark.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
+    std::vector<QString> decoded;
+    decoded.reserve(size_t(given));
+    for (int c = 0; c < given; ++c) {
+        decoded.push_back(utf8.decode(QByteArrayView(cells[c].data(), cells[c].size())));
+    }
+    const std::vector<QStringView> views(decoded.cbegin(), decoded.cend());
+    appendRow(views.data(), given);
+}
+
+void RowTable::append(RowTable rows)
+{
+    Q_ASSERT(rows.m_columns == m_columns);
+    if (m_rows.empty()) {
+        *this = std::move(rows);
+        return;
+    }
+    // Moved by an even number of bytes, two-byte characters stay at even places.
+    alignForWideCharacters(m_text);
+    const RowEntry shift = RowEntry(m_text.size()) << 1;
+    m_text.insert(m_text.end(), rows.m_text.cbegin(), rows.m_text.cend());
+    m_rows.reserve(m_rows.size() + rows.m_rows.size());
+    for (const RowEntry entry : rows.m_rows) {
+        m_rows.push_back(entry + shift);
+    }
+    m_unusedBytes += rows.m_unusedBytes;
 }
 
 void RowTable::removeRow(int row)

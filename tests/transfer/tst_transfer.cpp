@@ -120,7 +120,7 @@ private slots:
         const QStringList tricky = Tricky.mid(0, columns), blank(columns, QString());
         QTemporaryDir folder;
         TransferTab from(folder.path(), index, wish);
-        from.list().addRows({tricky, blank});
+        from.list().addRows(RowTable(columns, {tricky, blank}));
         const QString csv = folder.filePath("out.csv");
         from.desktop.files.nextSaveAnswers = {csv};
         from.transfer.exportList(from.list());
@@ -153,8 +153,8 @@ private slots:
         collection(
             "layout 1, commas",
             "Count,Tradelist Count,Name,Edition,Card Number,Condition,Language,Foil,My Price"
-            "\r\n2,0,Black Lotus, Alpha ,232,NM,English,,$9000\r\n",
-            {{"Black Lotus", "232", "2", " Alpha ", "NM", "", "$9000", "", ""}},
+            "\r\n2,0,Černý Lotus, Alpha ,232,NM,English,,$9000\r\n",
+            {{"Černý Lotus", "232", "2", " Alpha ", "NM", "", "$9000", "", ""}},
             {"1 row was added to My Collection", "\u201CCount\u201D \u2192 Quantity",
              "\u201CMy Price\u201D \u2192 Card Value",
              "Left out: \u201CTradelist Count\u201D, \u201CLanguage\u201D, \u201CFoil\u201D"});
