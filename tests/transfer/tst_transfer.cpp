@@ -74,10 +74,10 @@ struct TransferTab : ListTab
 };
 
 const QStringList Tricky{
-    "Æther Vial, \"foil\"", " lead", "trail ", "two\r\nlines", "€ 12,50", "日本語", "", "x;y",
+    "Æther Vial, \"foil\"", " £ lead", "trail ", "two\r\nlines", "€ 12,50", "日本語", "", "x;y",
     "C:\\pics\\a b.jpg"};
 // clang-format off
-const QStringList TrickyInCsv{"\"Æther Vial, \"\"foil\"\"\"", "\" lead\"", "\"trail \"", "\"two\r\nlines\"",
+const QStringList TrickyInCsv{"\"Æther Vial, \"\"foil\"\"\"", "\" £ lead\"", "\"trail \"", "\"two\r\nlines\"",
                               "\"€ 12,50\"", "日本語", "", "\"x;y\"", "C:\\pics\\a b.jpg"};
 // clang-format on
 const QByteArray Bom("\xEF\xBB\xBF");
@@ -164,7 +164,8 @@ private slots:
                          "DST;Near Mint;English;uncommon;€ 3,50;€ 3,50\n",
                    {{"Æther Vial (Foil)", "91", "1", "Darksteel", "Near Mint", "uncommon", "€ 3,50",
                      "", ""}},
-                   {"Left out: \u201CSimple Name\u201D, \u201CSet Code\u201D"});
+                   {"\u201CQuantity\u201D \u2192 Quantity",
+                    "Left out: \u201CSimple Name\u201D, \u201CSet Code\u201D"});
         const QString layout3 =
             "Name\tSet code\tSet name\tCollector number\tFoil\tRarity\tQuantity\t"
             "Purchase price\tCondition\tLanguage\r\nΜαύρος Λωτός\tlea\tAlpha\t161\t"
