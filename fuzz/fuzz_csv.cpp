@@ -6,41 +6,60 @@
 
 namespace {
 
-// The records as a list: the first is the headings, the rest its rows.
+// The first record as headings, the rest as rows of as many cells.
 class Records : public TransferableList
 {
 public:
     explicit Records(const QVector<QStringList>& records)
-        : m_records(records)
+        : m_headings(records.first())
+        , m_rows(int(m_headings.size()), records.mid(1))
     {
     }
     QString listName() const override { return {}; }
-    QStringList headings() const override { return m_records.first(); }
-    int rowCount() const override { return int(m_records.size()) - 1; }
-    QStringList row(int index) const override { return m_records.at(index + 1); }
-    void addRows(QVector<QStringList>) override {}
+    QStringList headings() const override { return m_headings; }
+    void useRows(const std::function<void(const RowTable&)>& use) const override { use(m_rows); }
+    void addRows(RowTable) override {}
+    QVector<QStringList> all() const { return QVector<QStringList>{m_headings} + m_rows.toRows(); }
 
 private:
-    const QVector<QStringList>& m_records;
+    QStringList m_headings;
+    RowTable m_rows;
 };
 
-const auto carryOn = [](qint64, qint64) {
-    return true;
+struct Read
+{
+    QVector<QStringList> records;
+    CsvFile::Reading reading;
 };
+
+Read readAll(const QByteArray& utf8, char separator)
+{
+    Read read;
+    read.reading = *CsvFile::parse(
+        utf8, separator, [](qint64, qint64) { return true; },
+        [&read](const std::vector<QUtf8StringView>& values) {
+            RowTable record(int(values.size()));
+            record.appendRow(values.data(), int(values.size()));
+            read.records.append(record.row(0));
+        });
+    return read;
+}
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QString text = TextEncoding::decode(bytesOf(data, size));
-    const CsvFile::Table read = *CsvFile::parse(text.toUtf8(), CsvFile::separatorOf(text), carryOn);
+    const QByteArray bytes = bytesOf(data, size);
+    const QByteArray utf8 = TextEncoding::toUtf8(bytes);
+    require(utf8 == TextEncoding::decode(bytes).toUtf8(), "UTF-8 of the characters decode reads");
+    const Read read = readAll(utf8, CsvFile::separatorOf(utf8));
     if (read.records.isEmpty()) {
         return 0;
     }
     // Quotes doubled, separators and line breaks inside quotes: every value comes back whole.
-    const QByteArray written = CsvFile::encode(Records(read.records));
-    const CsvFile::Table again = *CsvFile::parse(written.mid(3), ',', carryOn);
-    require(again.records == read.records && again.unclosedQuoteRecord == 0,
+    const Records list(read.records);
+    const Read again = readAll(CsvFile::encode(list).mid(3), ',');
+    require(again.records == list.all() && again.reading.unclosedQuoteRecord == 0,
             "written records read back unchanged");
     return 0;
 }

@@ -116,6 +116,17 @@ QString decode(const QByteArray& bytes)
     return valid ? text : decodeWindows1252(bytes);
 }
 
+QByteArray toUtf8(QByteArray bytes)
+{
+    if (!QByteArrayView(bytes).isValidUtf8()) {
+        return decode(bytes).toUtf8();
+    }
+    if (bytes.startsWith(Utf8ByteOrderMark)) {
+        bytes.remove(0, Utf8ByteOrderMark.size());
+    }
+    return bytes;
+}
+
 QByteArray encode(const QString& text)
 {
     const std::optional<QByteArray> bytes = encodeWindows1252(text);

@@ -14,6 +14,9 @@
 namespace TextEncoding {
 
 QString decode(const QByteArray& bytes);
+// The characters decode reads, in UTF-8 without a byte-order mark. Bytes that are UTF-8 already
+// are kept as they are.
+QByteArray toUtf8(QByteArray bytes);
 // The characters of bytes known to be Windows-1252, as decode reads them then.
 QString decodeWindows1252(QByteArrayView bytes);
 QByteArray encode(const QString& text);

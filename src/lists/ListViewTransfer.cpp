@@ -20,19 +20,14 @@ QStringList ListViewTransfer::headings() const
     return headings;
 }
 
-int ListViewTransfer::rowCount() const
+void ListViewTransfer::useRows(const std::function<void(const RowTable&)>& use) const
 {
-    return m_list.rowCount();
+    use(m_list.rows().table());
 }
 
-QStringList ListViewTransfer::row(int index) const
+void ListViewTransfer::addRows(RowTable rows)
 {
-    return m_list.rows().table().row(index);
-}
-
-void ListViewTransfer::addRows(QVector<QStringList> rows)
-{
-    m_list.rows().appendRows(rows);
+    m_list.rows().appendRows(std::move(rows));
     if (m_added) {
         m_added();
     }

@@ -16,9 +16,8 @@ public:
 
     QString listName() const override { return m_listName; }
     QStringList headings() const override;
-    int rowCount() const override;
-    QStringList row(int index) const override;
-    void addRows(QVector<QStringList> rows) override;
+    void useRows(const std::function<void(const RowTable&)>& use) const override;
+    void addRows(RowTable rows) override;
 
 private:
     ListView& m_list;

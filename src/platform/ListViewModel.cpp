@@ -54,16 +54,14 @@ int ListViewModel::appendRow(QStringList cells)
     return position;
 }
 
-void ListViewModel::appendRows(const QVector<QStringList>& rows)
+void ListViewModel::appendRows(RowTable rows)
 {
-    if (rows.isEmpty()) {
+    if (rows.rowCount() == 0) {
         return;
     }
     const int first = m_table.rowCount();
-    beginInsertRows(QModelIndex(), first, first + int(rows.size()) - 1);
-    for (const QStringList& cells : rows) {
-        m_table.insertRow(m_table.rowCount(), cells);
-    }
+    beginInsertRows(QModelIndex(), first, first + rows.rowCount() - 1);
+    m_table.append(std::move(rows));
     endInsertRows();
     // A stable sort leaves every added row after the equal ones already there.
     if (m_sorted) {

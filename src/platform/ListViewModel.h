@@ -39,8 +39,9 @@ public:
     // sorted place while sorted mode is on.
     int appendRow(QStringList cells);
     void removeRow(int row);
-    // Adds rows as appendRow does, one sort for all of them; the selection stays on its rows.
-    void appendRows(const QVector<QStringList>& rows);
+    // Adds the rows of a table with this list's columns as appendRow does, one sort for all of
+    // them; the selection stays on its rows.
+    void appendRows(RowTable rows);
     void setRows(const QVector<QStringList>& rows);
     // Takes the rows of a table with this list's columns.
     void setTable(RowTable table);

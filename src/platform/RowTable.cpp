@@ -1,5 +1,6 @@
 #include "RowTable.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <cstring>
 
@@ -8,14 +9,17 @@ namespace {
 // Below this the buffer is never tidied: a few unused records cost less than copying.
 constexpr qsizetype TidyThreshold = 1 << 20;
 
-// A cell's length takes one byte below 128 characters, as almost all do.
-void putLength(std::vector<char>& text, quint32 length)
+// A cell's length takes one byte below 128 characters, as almost all do, and at most five.
+constexpr size_t MaxLengthBytes = 5;
+
+char* putLength(char* out, quint32 length)
 {
     while (length >= 0x80) {
-        text.push_back(char(0x80 | (length & 0x7F)));
+        *out++ = char(0x80 | (length & 0x7F));
         length >>= 7;
     }
-    text.push_back(char(length));
+    *out++ = char(length);
+    return out;
 }
 
 quint32 takeLength(const char*& at)
@@ -35,29 +39,62 @@ bool isLatin1(QStringView text)
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
 }
 
-void putCharacters(std::vector<char>& text, QLatin1StringView cell, bool wide)
+// The putCharacters write a cell's characters at out, one or two bytes each, and return the end.
+char* putCharacters(char* out, QLatin1StringView cell, bool wide)
 {
     if (!wide) {
-        text.insert(text.end(), cell.data(), cell.data() + cell.size());
-        return;
+        return std::copy_n(cell.data(), cell.size(), out);
     }
     for (const char c : cell) {
         const char16_t unit = static_cast<unsigned char>(c);
-        text.insert(text.end(), reinterpret_cast<const char*>(&unit),
-                    reinterpret_cast<const char*>(&unit + 1));
+        out = std::copy_n(reinterpret_cast<const char*>(&unit), sizeof unit, out);
     }
+    return out;
 }
 
-void putCharacters(std::vector<char>& text, QStringView cell, bool wide)
+char* putCharacters(char* out, QStringView cell, bool wide)
 {
     if (wide) {
-        const auto* bytes = reinterpret_cast<const char*>(cell.utf16());
-        text.insert(text.end(), bytes, bytes + 2 * cell.size());
-        return;
+        return std::copy_n(reinterpret_cast<const char*>(cell.utf16()), 2 * cell.size(), out);
     }
-    for (const QChar c : cell) {
-        text.push_back(char(c.unicode()));
+    return std::transform(cell.cbegin(), cell.cend(), out,
+                          [](QChar c) { return char(c.unicode()); });
+}
+
+// In UTF-8 a Latin-1 character takes one byte below 0x80 or two starting with 0xC2 or 0xC3; every
+// other character starts with a higher byte.
+bool isLatin1InUtf8(QUtf8StringView text)
+{
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0xC4; });
+}
+
+qsizetype characterCount(QLatin1StringView cell)
+{
+    return cell.size();
+}
+
+qsizetype characterCount(QStringView cell)
+{
+    return cell.size();
+}
+
+// The bytes that start a character: all but the 0x80 to 0xBF that continue one.
+qsizetype characterCount(QUtf8StringView cell)
+{
+    return std::count_if(cell.cbegin(), cell.cend(), [](char byte) {
+        return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    });
+}
+
+// Only Latin-1 cells come here: their characters beyond ASCII are C2 or C3 and one more byte.
+char* putCharacters(char* out, QUtf8StringView cell, bool)
+{
+    for (auto byte = cell.cbegin(); byte != cell.cend(); ++byte) {
+        const auto lead = static_cast<unsigned char>(*byte);
+        *out++ = lead < 0x80 ? char(lead) : char((lead & 0x03) << 6 | (*++byte & 0x3F));
     }
+    return out;
 }
 
 // Two-byte characters start at an even place in the buffer.
@@ -171,21 +208,28 @@ qsizetype RowTable::recordSize(RowEntry entry) const
 template <typename Text>
 RowTable::RowEntry RowTable::appendRecord(const Text* cells, int count, bool wide)
 {
-    if (wide) {
-        alignForWideCharacters(m_text);
-    }
-    const RowEntry entry = (RowEntry(m_text.size()) << 1) | RowEntry(wide);
     const int given = std::min(count, m_columns);
-    for (int c = 0; c < m_columns; ++c) {
-        putLength(m_text, c < given ? quint32(cells[c].size()) : 0);
+    size_t units = 0; // at least as many as the characters
+    for (int c = 0; c < given; ++c) {
+        units += size_t(cells[c].size());
     }
-    if (wide) {
-        alignForWideCharacters(m_text);
+    // Room for a record of the longest lengths, both paddings and all units, made at once; what it
+    // does not take is given back.
+    const size_t start = m_text.size() + (wide ? m_text.size() % 2 : 0);
+    m_text.resize(start + MaxLengthBytes * size_t(m_columns) + 1 + (wide ? 2 : 1) * units);
+    char* const text = m_text.data();
+    char* out = text + start;
+    for (int c = 0; c < m_columns; ++c) {
+        out = putLength(out, c < given ? quint32(characterCount(cells[c])) : 0);
+    }
+    if (wide && (out - text) % 2) {
+        *out++ = '\0';
     }
     for (int c = 0; c < given; ++c) {
-        putCharacters(m_text, cells[c], wide);
+        out = putCharacters(out, cells[c], wide);
     }
-    return entry;
+    m_text.resize(size_t(out - text));
+    return (RowEntry(start) << 1) | RowEntry(wide);
 }
 
 void RowTable::insertRow(int position, const QStringList& cells)
@@ -205,6 +249,43 @@ void RowTable::appendRow(const QStringView* cells, int count)
 void RowTable::appendRow(const QLatin1StringView* cells, int count)
 {
     m_rows.push_back(appendRecord(cells, count, false));
+}
+
+void RowTable::appendRow(const QUtf8StringView* cells, int count)
+{
+    const int given = std::min(count, m_columns);
+    if (std::all_of(cells, cells + given, isLatin1InUtf8)) {
+        m_rows.push_back(appendRecord(cells, count, false));
+        return;
+    }
+    // A value may start with U+FEFF, which is not to be dropped as a byte-order mark.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
+    std::vector<QString> decoded;
+    decoded.reserve(size_t(given));
+    for (int c = 0; c < given; ++c) {
+        decoded.push_back(utf8.decode(QByteArrayView(cells[c].data(), cells[c].size())));
+    }
+    const std::vector<QStringView> views(decoded.cbegin(), decoded.cend());
+    appendRow(views.data(), given);
+}
+
+void RowTable::append(RowTable rows)
+{
+    Q_ASSERT(rows.m_columns == m_columns);
+    if (m_rows.empty()) {
+        *this = std::move(rows);
+        return;
+    }
+    // Moved by an even number of bytes, two-byte characters stay at even places.
+    alignForWideCharacters(m_text);
+    const RowEntry shift = RowEntry(m_text.size()) << 1;
+    m_text.insert(m_text.end(), rows.m_text.cbegin(), rows.m_text.cend());
+    m_rows.reserve(m_rows.size() + rows.m_rows.size());
+    for (const RowEntry entry : rows.m_rows) {
+        m_rows.push_back(entry + shift);
+    }
+    m_unusedBytes += rows.m_unusedBytes;
 }
 
 void RowTable::removeRow(int row)

@@ -3,6 +3,7 @@
 #include <QLatin1StringView>
 #include <QStringList>
 #include <QStringView>
+#include <QUtf8StringView>
 #include <QVector>
 #include <vector>
 
@@ -32,6 +33,11 @@ public:
     void insertRow(int position, const QStringList& cells);
     void appendRow(const QStringView* cells, int count);
     void appendRow(const QLatin1StringView* cells, int count);
+    // Cells of valid UTF-8.
+    void appendRow(const QUtf8StringView* cells, int count);
+    // Adds the rows of a table with as many columns after this one's, copying their records whole
+    // (or taking them over when this table has no rows).
+    void append(RowTable rows);
     void removeRow(int row);
     // Puts the rows in the given order: row i becomes the row that was at order[i].
     void reorder(const std::vector<int>& order);

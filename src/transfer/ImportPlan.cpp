@@ -14,42 +14,55 @@ QString quoted(const QString& heading)
 
 } // namespace
 
-ImportPlan::ImportPlan(const QStringList& listHeadings, CsvFile::Table table)
+ImportPlan::ImportPlan(const QStringList& listHeadings, qsizetype fileBytes)
     : m_listHeadings(listHeadings)
-    , m_unclosed(table.unclosedQuoteRecord)
-    , m_error(table.error)
+    , m_rows(int(listHeadings.size()))
 {
-    if (table.records.isEmpty()) {
-        m_empty = true;
+    // A row takes about as many bytes as its record in the file: one-byte characters, where the
+    // file has separators and quotes the row has its cells' lengths.
+    m_rows.reserve(fileBytes);
+}
+
+void ImportPlan::addRecord(const std::vector<QUtf8StringView>& values)
+{
+    ++m_records;
+    if (m_records == 1) {
+        m_cellCount = int(values.size());
+        // Read as rows are, so that a leading U+FEFF stays.
+        RowTable firstRow(m_cellCount);
+        firstRow.appendRow(values.data(), m_cellCount);
+        m_firstRow = firstRow.row(0);
+        m_match = ColumnMatch::of(m_listHeadings, m_firstRow);
+        if (m_match.byHeadings) {
+            return;
+        }
+    }
+    if (int(values.size()) != m_cellCount) {
+        m_skipped.append(m_records);
         return;
     }
-    m_firstRow = table.records.first();
-    m_cellCount = int(m_firstRow.size());
-    m_match = ColumnMatch::of(listHeadings, m_firstRow);
-    m_rows.reserve(table.records.size());
-    for (qsizetype record = m_match.byHeadings ? 1 : 0; record < table.records.size(); ++record) {
-        const QStringList values = std::exchange(table.records[record], {});
-        if (values.size() != m_cellCount) {
-            m_skipped.append(int(record) + 1);
-            continue;
-        }
-        QStringList row;
-        row.reserve(listHeadings.size());
-        for (const int from : std::as_const(m_match.fileColumnOf)) {
-            row.append(from >= 0 ? values.at(from) : QString());
-        }
-        m_rows.append(std::move(row));
+    m_cells.clear();
+    for (const int from : std::as_const(m_match.fileColumnOf)) {
+        m_cells.push_back(from >= 0 ? values[size_t(from)] : QUtf8StringView());
     }
+    m_rows.appendRow(m_cells.data(), int(m_cells.size()));
+}
+
+void ImportPlan::finish(const CsvFile::Reading& reading)
+{
+    m_unclosed = reading.unclosedQuoteRecord;
+    m_error = reading.error;
 }
 
 QString ImportPlan::report(const QString& listName, const QString& fileName) const
 {
     QStringList parts;
-    if (!m_rows.isEmpty()) {
-        parts.append(QStringLiteral("%1 added to %2 from %3.")
-                         .arg(counted(m_rows.size(), "row was", "rows were"), listName, fileName));
+    if (m_rows.rowCount() > 0) {
+        parts.append(
+            QStringLiteral("%1 added to %2 from %3.")
+                .arg(counted(m_rows.rowCount(), "row was", "rows were"), listName, fileName));
     } else {
-        const QString why = m_empty && !m_unclosed && m_error.isEmpty()
+        const QString why = m_records == 0 && !m_unclosed && m_error.isEmpty()
                                 ? QStringLiteral("the file is empty.")
                             : m_match.byHeadings && m_skipped.isEmpty() && !m_unclosed
                                 ? QStringLiteral("the file holds only its heading row.")

@@ -21,19 +21,21 @@ namespace {
 const QLatin1String CsvFilter("CSV files|*.csv;*.txt;*.tsv|All files|*.*");
 constexpr qsizetype SniffedCharacters = 1 << 16;
 
-// Text has no NUL and few control characters; pictures and programs have many.
-bool looksLikeText(QStringView text)
+// Text has no NUL and few control characters; pictures and programs have many. A character
+// beyond ASCII takes several bytes, which all but the first mark as following ones.
+bool looksLikeText(QByteArrayView utf8)
 {
-    const QStringView start = text.first(std::min(text.size(), SniffedCharacters));
+    qsizetype characters = 0;
     qsizetype controls = 0;
-    for (const QChar c : start) {
-        if (c.isNull()) {
+    for (qsizetype i = 0; i < utf8.size() && characters < SniffedCharacters; ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte == 0) {
             return false;
         }
-        controls += c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') &&
-                    c != QLatin1Char('\r');
+        characters += (byte & 0xC0) != 0x80;
+        controls += byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
     }
-    return controls * 100 <= start.size();
+    return controls * 100 <= characters;
 }
 
 // Empty when the file could be read; else why not.
@@ -108,9 +110,8 @@ void ListTransfer::importList(TransferableList& list)
     const QString shownPath = QDir::toNativeSeparators(path);
     QByteArray bytes;
     QString problem = readFile(path, &bytes);
-    QString text = TextEncoding::decode(bytes);
-    bytes.clear();
-    if (problem.isEmpty() && !looksLikeText(text)) {
+    const QByteArray utf8 = TextEncoding::toUtf8(std::exchange(bytes, QByteArray()));
+    if (problem.isEmpty() && !looksLikeText(utf8)) {
         problem = QStringLiteral("it is not a text file (a picture or a program, perhaps)");
     }
     if (!problem.isEmpty()) {
@@ -121,19 +122,18 @@ void ListTransfer::importList(TransferableList& list)
 
     const std::unique_ptr<Progress> progress = m_progress.begin(
         m_parent, QStringLiteral("Importing %1 into %2…").arg(shownPath, list.listName()));
-    const char separator = CsvFile::separatorOf(text);
-    const QByteArray utf8 = std::exchange(text, QString()).toUtf8();
-    std::optional<CsvFile::Table> table =
-        CsvFile::parse(utf8, separator, [&progress](qint64 done, qint64 total) {
-            return progress->advance(done, total);
-        });
-    if (!table) {
+    ImportPlan plan(list.headings(), utf8.size());
+    const std::optional<CsvFile::Reading> reading = CsvFile::parse(
+        utf8, CsvFile::separatorOf(utf8),
+        [&progress](qint64 done, qint64 total) { return progress->advance(done, total); },
+        [&plan](const std::vector<QUtf8StringView>& values) { plan.addRecord(values); });
+    if (!reading) {
         return;
     }
-    ImportPlan plan(list.headings(), std::move(*table));
+    plan.finish(*reading);
     const QString report = plan.report(list.listName(), shownPath);
     const bool problems = plan.hasProblems();
-    if (!plan.rows().isEmpty()) {
+    if (plan.rows().rowCount() > 0) {
         list.addRows(std::move(plan.rows()));
     }
     m_messages.show(m_parent, QLatin1String(Program::WindowTitle), report,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "platform/RowTable.h"
+
 #include <QString>
 #include <QStringList>
-#include <QVector>
+#include <functional>
 
 // A list of the window as File, Export List and Import List see it: named columns, rows in the
 // order the list shows them, and rows added as if typed.
@@ -15,9 +17,9 @@ public:
     virtual QString listName() const = 0;
     // One per column; an untitled column is given a name.
     virtual QStringList headings() const = 0;
-    virtual int rowCount() const = 0;
-    virtual QStringList row(int index) const = 0;
-    // Adds the rows as typed ones go: at the end, or at their sorted place. A list that saves
-    // itself after every change saves once.
-    virtual void addRows(QVector<QStringList> rows) = 0;
+    // Calls use with the rows in the order the list shows them, one cell per heading.
+    virtual void useRows(const std::function<void(const RowTable&)>& use) const = 0;
+    // Adds the rows, one cell per heading, as typed ones go: at the end, or at their sorted
+    // place. A list that saves itself after every change saves once.
+    virtual void addRows(RowTable rows) = 0;
 };

@@ -60,10 +60,10 @@ struct TransferTab : ListTab
 };
 
 const QStringList Tricky{
-    "Æther Vial, \"foil\"", " lead", "trail ", "two\r\nlines", "€ 12,50", "日本語", "", "x;y",
+    "Æther Vial, \"foil\"", " £ lead", "trail ", "two\r\nlines", "€ 12,50", "日本語", "", "x;y",
     "C:\\pics\\a b.jpg"};
 // clang-format off
-const QStringList TrickyInCsv{"\"Æther Vial, \"\"foil\"\"\"", "\" lead\"", "\"trail \"", "\"two\r\nlines\"",
+const QStringList TrickyInCsv{"\"Æther Vial, \"\"foil\"\"\"", "\" £ lead\"", "\"trail \"", "\"two\r\nlines\"",
                               "\"€ 12,50\"", "日本語", "", "\"x;y\"", "C:\\pics\\a b.jpg"};
 // clang-format on
 const QByteArray Bom("\xEF\xBB\xBF");
@@ -106,7 +106,7 @@ private slots:
         const QStringList tricky = Tricky.mid(0, columns), blank(columns, QString());
         QTemporaryDir folder;
         TransferTab from(folder.path(), index, wish);
-        from.list().addRows({tricky, blank});
+        from.list().addRows(RowTable(columns, {tricky, blank}));
         const QString csv = folder.filePath("out.csv");
         from.desktop.files.nextSaveAnswers = {csv};
         from.transfer.exportList(from.list());
@@ -139,8 +139,8 @@ private slots:
         collection(
             "layout 1, commas",
             "Count,Tradelist Count,Name,Edition,Card Number,Condition,Language,Foil,My Price"
-            "\r\n2,0,Black Lotus, Alpha ,232,NM,English,,$9000\r\n",
-            {{"Black Lotus", "232", "2", " Alpha ", "NM", "", "$9000", "", ""}},
+            "\r\n2,0,Černý Lotus, Alpha ,232,NM,English,,$9000\r\n",
+            {{"Černý Lotus", "232", "2", " Alpha ", "NM", "", "$9000", "", ""}},
             {"1 row was added to My Collection", "\u201CCount\u201D \u2192 Quantity",
              "\u201CMy Price\u201D \u2192 Card Value",
              "Left out: \u201CTradelist Count\u201D, \u201CLanguage\u201D, \u201CFoil\u201D"});
@@ -150,7 +150,8 @@ private slots:
                          "DST;Near Mint;English;uncommon;€ 3,50;€ 3,50\n",
                    {{"Æther Vial (Foil)", "91", "1", "Darksteel", "Near Mint", "uncommon", "€ 3,50",
                      "", ""}},
-                   {"Left out: \u201CSimple Name\u201D, \u201CSet Code\u201D"});
+                   {"\u201CQuantity\u201D \u2192 Quantity",
+                    "Left out: \u201CSimple Name\u201D, \u201CSet Code\u201D"});
         const QString layout3 =
             "Name\tSet code\tSet name\tCollector number\tFoil\tRarity\tQuantity\t"
             "Purchase price\tCondition\tLanguage\r\nΜαύρος Λωτός\tlea\tAlpha\t161\t"

@@ -48,22 +48,22 @@ bool CardListHalf::owns(const QWidget* widget) const
            widget == m_controls.remove || widget == m_controls.save;
 }
 
-int CardListHalf::rowCount() const
+void CardListHalf::useRows(const std::function<void(const RowTable&)>& use) const
 {
-    return m_controls.list->count();
+    RowTable rows(1);
+    for (const QString& entry : m_controls.list->entries().entries()) {
+        const QStringView cell(entry);
+        rows.appendRow(&cell, 1);
+    }
+    use(rows);
 }
 
-QStringList CardListHalf::row(int index) const
-{
-    return {m_controls.list->text(index)};
-}
-
-void CardListHalf::addRows(QVector<QStringList> rows)
+void CardListHalf::addRows(RowTable rows)
 {
     QStringList entries;
-    entries.reserve(rows.size());
-    for (const QStringList& row : std::as_const(rows)) {
-        entries.append(row.value(0));
+    entries.reserve(rows.rowCount());
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        entries.append(rows.cell(row, 0));
     }
     m_controls.list->entries().insertSorted(std::move(entries));
 }

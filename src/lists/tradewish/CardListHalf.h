@@ -38,10 +38,8 @@ public:
 
     QString listName() const override { return m_title; }
     QStringList headings() const override { return {m_title}; }
-    int rowCount() const override;
-    QStringList row(int index) const override;
-    // Values of a row beyond its first are left out.
-    void addRows(QVector<QStringList> rows) override;
+    void useRows(const std::function<void(const RowTable&)>& use) const override;
+    void addRows(RowTable rows) override;
 
 public slots:
     void Add();
