@@ -74,9 +74,8 @@ class StoreBrowsingTest : public QObject
     void go(int tab, const QString& address)
     {
         form().SSTab1()->setCurrentIndex(tab);
-        m_window->find<QComboBox>("Combo1")->setFocus();
-        m_window->find<QComboBox>("Combo1")->setEditText(address);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        combo1()->setEditText(address);
+        press("Combo1", QKeySequence(Qt::Key_Return));
     }
     QVariant evaluate(int index, const QString& script)
     {
@@ -377,9 +376,7 @@ private slots:
             });
         };
         form().storeBrowsing().OpenStoreTabs();
-        form().SSTab1()->setCurrentIndex(tab);
-        combo1()->setEditText(typed);
-        press("Combo1", QKeySequence(Qt::Key_Return));
+        go(tab, typed);
         QTRY_COMPARE(combo1()->currentText(), expectedAddress);
         QVERIFY(loaded(tab));
         for (int from : {tab, PriceCheck}) {
@@ -410,7 +407,7 @@ private slots:
         m_window->click("Command1"); // nothing to go back to
         m_window->click("Command18");
         QTRY_COMPARE(panel(), QStringLiteral("Done"));
-        QCOMPARE(m_window->find<QComboBox>("Combo1")->currentText(), address);
+        QCOMPARE(combo1()->currentText(), address);
         QCOMPARE(browser(0)->history()->count(), 1);
         m_window->click("Command11");
         QCOMPARE(m_window->rows("ListView1"), Rows({{"Vellumark - Home", address}}));
