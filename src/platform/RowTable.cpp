@@ -1,6 +1,7 @@
 #include "RowTable.h"
 
 #include <QStringDecoder>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <cstring>
 
@@ -61,12 +62,17 @@ char* putCharacters(char* out, QStringView cell, bool wide)
                           [](QChar c) { return char(c.unicode()); });
 }
 
-// In UTF-8 a Latin-1 character takes one byte below 0x80 or two starting with 0xC2 or 0xC3; every
-// other character starts with a higher byte.
-bool isLatin1InUtf8(QUtf8StringView text)
+// The highest byte of the cells: below 0x80 they are ASCII; below 0xC4 Latin-1, whose characters
+// beyond ASCII take two bytes starting with 0xC2 or 0xC3 in UTF-8.
+unsigned char highestByte(const QUtf8StringView* cells, int count)
 {
-    return std::all_of(text.cbegin(), text.cend(),
-                       [](char byte) { return static_cast<unsigned char>(byte) < 0xC4; });
+    unsigned char highest = 0;
+    for (int c = 0; c < count; ++c) {
+        for (const char byte : cells[c]) {
+            highest = std::max(highest, static_cast<unsigned char>(byte));
+        }
+    }
+    return highest;
 }
 
 qsizetype characterCount(QLatin1StringView cell)
@@ -254,8 +260,17 @@ void RowTable::appendRow(const QLatin1StringView* cells, int count)
 void RowTable::appendRow(const QUtf8StringView* cells, int count)
 {
     const int given = std::min(count, m_columns);
-    if (std::all_of(cells, cells + given, isLatin1InUtf8)) {
-        m_rows.push_back(appendRecord(cells, count, false));
+    const unsigned char highest = highestByte(cells, given);
+    if (highest < 0x80) { // ASCII: its bytes are its characters
+        QVarLengthArray<QLatin1StringView, 16> ascii(given);
+        std::transform(cells, cells + given, ascii.begin(), [](QUtf8StringView cell) {
+            return QLatin1StringView(cell.data(), cell.size());
+        });
+        m_rows.push_back(appendRecord(ascii.data(), given, false));
+        return;
+    }
+    if (highest < 0xC4) {
+        m_rows.push_back(appendRecord(cells, given, false));
         return;
     }
     // A value may start with U+FEFF, which is not to be dropped as a byte-order mark.
