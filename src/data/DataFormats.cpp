@@ -288,11 +288,15 @@ QString undoubleQuotes(QStringView quoted)
 {
     QString value;
     value.reserve(quoted.size());
-    for (qsizetype i = 0; i < quoted.size(); ++i) {
-        value.append(quoted[i]);
-        if (quoted[i] == Quote) {
-            ++i;
+    // Copied a stretch at a time: each up to and with a quote, whose twin is passed over.
+    for (qsizetype start = 0; start < quoted.size();) {
+        const qsizetype quote = quoted.indexOf(Quote, start);
+        if (quote < 0) {
+            value.append(quoted.sliced(start));
+            break;
         }
+        value.append(quoted.sliced(start, quote + 1 - start));
+        start = quote + 2;
     }
     return value;
 }
