@@ -114,6 +114,13 @@ private slots:
             << 2 << QByteArray("Lotus, Black\r\n\"Foil\" card\n  both ends  \r\r\nlast")
             << QStringList{"Lotus, Black", "\"Foil\" card", "  both ends  ", "", "last", ""}
             << QByteArray("Lotus, Black\r\n\"Foil\" card\r\n  both ends  \r\n\r\nlast\r\n\r\n");
+        const QByteArray nul = QByteArray("Black@Lotus\r\n@\r\n\r\n9000@\r\n").replace('@', '\0');
+        unchanged("NUL bytes", 4, nul,
+                  {QString::fromLatin1(nul.mid(0, 11)), QString(QChar(0)), "",
+                   "9000" + QString(QChar(0))});
+        const QByteArray line(50 << 20, 'x');
+        QTest::newRow("a 50 MB line without a line end")
+            << 3 << line << QStringList{line, "", ""} << line + "\r\n\r\n\r\n";
         QByteArray everyByte; // but CR and LF
         for (int byte = 0; byte < 256; ++byte)
             everyByte += byte == '\r' || byte == '\n' ? "" : QByteArray(1, char(byte));
