@@ -91,6 +91,14 @@ private slots:
                  QStringList({"Vellumark - (Sorcelan)", "Help Page", "About Vellumark - (Duelkin)",
                               "Vellumark - (Sorcelan)", "Version 1.20",
                               "This software is not affiliated or endorsed by eBay."}));
+        // The icon is drawn from a picture of each size, not scaled from another; the About box's
+        // card stands on a clear background.
+        for (int side : {16, 32, 48, 64, 128, 256})
+            QVERIFY(form().windowIcon().availableSizes().contains(QSize(side, side)));
+        const QImage card = form().aboutBox()->findChild<QLabel*>("picIcon")->pixmap().toImage();
+        QCOMPARE(card.size(), QSize(63, 72));
+        QCOMPARE(card.pixelColor(31, 36).alpha(), 255);
+        QCOMPARE(card.pixelColor(0, 0).alpha(), 0);
     }
 
     // Opened again, the help window comes back as it was, even from the task bar.
