@@ -281,22 +281,15 @@ private slots:
         QTest::addColumn<AfterLoad>("then");
         QTest::addColumn<QString>("expectedStatus");
         const QUrl refused = LocalWebServer::refusingUrl("/page/x");
-        QTest::newRow("link hovered") << m_server.url("/page/hover") << AfterLoad::HoverLink
-                                      << url(LocalWebServer::LinkTarget);
+        // clang-format off
+        QTest::newRow("link hovered") << m_server.url("/page/hover") << AfterLoad::HoverLink << url(LocalWebServer::LinkTarget);
         QTest::newRow("loaded") << m_server.url("/page/home") << AfterLoad::Nothing << "Done";
-        QTest::newRow("stopped") << m_server.url("/slow/late") << AfterLoad::StopButton
-                                 << "Stopped";
-        QTest::newRow("stopped by Esc")
-            << m_server.url("/slow/late-esc") << AfterLoad::StopKey << "Stopped";
-        QTest::newRow("nothing listening")
-            << refused << AfterLoad::Nothing
-            << "The connection was refused \u2014 " + refused.toDisplayString();
-        QTest::newRow("no such server")
-            << QUrl("http://nosuchstore.invalid/x") << AfterLoad::Nothing
-            << "No such server: nosuchstore.invalid \u2014 http://nosuchstore.invalid/x";
-        QTest::newRow("unknown page")
-            << m_server.url("/missing") << AfterLoad::Nothing
-            << "The store has no such page (error 404) \u2014 " + url("/missing");
+        QTest::newRow("stopped") << m_server.url("/slow/late") << AfterLoad::StopButton << "Stopped";
+        QTest::newRow("stopped by Esc") << m_server.url("/slow/late-esc") << AfterLoad::StopKey << "Stopped";
+        QTest::newRow("nothing listening") << refused << AfterLoad::Nothing << "The connection was refused \u2014 " + refused.toDisplayString();
+        QTest::newRow("no such server") << QUrl("http://nosuchstore.invalid/x") << AfterLoad::Nothing << "No such server: nosuchstore.invalid \u2014 http://nosuchstore.invalid/x";
+        QTest::newRow("unknown page") << m_server.url("/missing") << AfterLoad::Nothing << "The store has no such page (error 404) \u2014 " + url("/missing");
+        // clang-format on
     }
 
     void statusTextFollowsTheLoad()
@@ -355,12 +348,10 @@ private slots:
         QTest::addColumn<QString>("expectedTitle");
         QTest::addColumn<int>("expectedTabAfterDoubleClick");
         const QString server = "http://" + m_server.hostAndPort();
-        QTest::newRow("untitled, first store")
-            << 0 << server + "/bare/Mox Pearl" << server + "/bare/Mox%20Pearl"
-            << "" << Tracker;
-        QTest::newRow("titled with a comma, third store")
-            << 2 << server + "/page/Mox Pearl, Alpha!" << server + "/page/Mox%20Pearl,%20Alpha!"
-            << "Mox Pearl, Alpha!" << 0;
+        // clang-format off
+        QTest::newRow("untitled, first store") << 0 << server + "/bare/Mox Pearl" << server + "/bare/Mox%20Pearl" << "" << Tracker;
+        QTest::newRow("titled with a comma, third store") << 2 << server + "/page/Mox Pearl, Alpha!" << server + "/page/Mox%20Pearl,%20Alpha!" << "Mox Pearl, Alpha!" << 0;
+        // clang-format on
     }
 
     void trackedPageIsTheLoadedOne()
@@ -477,10 +468,11 @@ private slots:
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<QStringList>("expectedFiles");
         QTest::addColumn<QString>("expectedStatus"); // the last; "<file>" for the chosen path
+        // clang-format off
         QTest::newRow("saved") << Answer::NewFile << QStringList{"chosen.pdf"} << "Saved <file>";
-        QTest::newRow("replacing")
-            << Answer::ExistingFile << QStringList{"chosen.pdf"} << "Saved <file>";
+        QTest::newRow("replacing") << Answer::ExistingFile << QStringList{"chosen.pdf"} << "Saved <file>";
         QTest::newRow("cancelled") << Answer::Cancel << QStringList() << "Not saved: list.pdf";
+        // clang-format on
     }
 
     void downloadsAskWhereToSave()
@@ -524,15 +516,13 @@ private slots:
             return QKeyCombination(Qt::ControlModifier, key);
         };
         const QKeyCombination plus = ctrl(Qt::Key_Plus), minus = ctrl(Qt::Key_Minus);
-        QTest::newRow("Ctrl+Plus twice, on the page")
-            << 1 << "WebBrowser1_1" << QList{plus, plus} << QList{125, 100};
-        QTest::newRow("Ctrl+=, in the search box")
-            << 1 << "Text1" << QList{ctrl(Qt::Key_Equal)} << QList{110, 100};
+        // clang-format off
+        QTest::newRow("Ctrl+Plus twice, on the page") << 1 << "WebBrowser1_1" << QList{plus, plus} << QList{125, 100};
+        QTest::newRow("Ctrl+=, in the search box") << 1 << "Text1" << QList{ctrl(Qt::Key_Equal)} << QList{110, 100};
         QTest::newRow("Ctrl+Minus") << 4 << "WebBrowser1_4" << QList{minus} << QList{100, 90};
-        QTest::newRow("Ctrl+0") << 4 << "WebBrowser1_4" << QList{minus, minus, ctrl(Qt::Key_0)}
-                                << QList{100, 100};
-        QTest::newRow("Price Check")
-            << PriceCheck << "Text7" << QList{plus, minus, minus} << QList{100, 100};
+        QTest::newRow("Ctrl+0") << 4 << "WebBrowser1_4" << QList{minus, minus, ctrl(Qt::Key_0)} << QList{100, 100};
+        QTest::newRow("Price Check") << PriceCheck << "Text7" << QList{plus, minus, minus} << QList{100, 100};
+        // clang-format on
     }
 
     void zoomKeysZoomTheActivePageOnly()

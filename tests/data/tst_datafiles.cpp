@@ -366,15 +366,13 @@ private slots:
         QList<int> upTo21;
         for (int n = 0; n <= 21; ++n)
             upTo21 << n;
+        // clang-format off
         QTest::newRow("ten saves") << Setting::PlainFile << 10 << 2 << upTo21.mid(0, 10) << "";
-        QTest::newRow("the 21st and 22nd remove the oldest, in the same second too")
-            << Setting::PlainFile << 22 << 2 << upTo21.mid(2) << "";
-        QTest::newRow("link to a file kept elsewhere")
-            << Setting::LinkedFile << 2 << 2 << QList<int>{0, 1} << "";
-        QTest::newRow("a file in the backup folder's place, told once")
-            << Setting::FileInBackupsPlace << 2 << 2 << QList<int>{} << "backups is not a folder";
-        QTest::newRow("disk full while copying, told once")
-            << Setting::FullBackupDisk << 3 << 2000 << QList<int>{0} << "No space left on device";
+        QTest::newRow("the 21st and 22nd remove the oldest, in the same second too") << Setting::PlainFile << 22 << 2 << upTo21.mid(2) << "";
+        QTest::newRow("link to a file kept elsewhere") << Setting::LinkedFile << 2 << 2 << QList<int>{0, 1} << "";
+        QTest::newRow("a file in the backup folder's place, told once") << Setting::FileInBackupsPlace << 2 << 2 << QList<int>{} << "backups is not a folder";
+        QTest::newRow("disk full while copying, told once") << Setting::FullBackupDisk << 3 << 2000 << QList<int>{0} << "No space left on device";
+        // clang-format on
     }
 
     void savesKeepEarlierVersions()

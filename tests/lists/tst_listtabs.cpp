@@ -171,45 +171,31 @@ private slots:
                                 << saved << reminders;
         };
         const int price = Program::PriceCheckTabIndex, card = Program::CollectionTabIndex;
-        const QStringList shivan{"Shivan Dragon", "5.00", "12.50", "9.99", "10.49", "11.00", "10"},
-            walk{"Time Walk", "", "", "900", "", "", "850"}, prices(7, ""),
-            typing{"Mox Ruby", "$5,00", " 12.50 ", "ten dollars", "", "9.99 EUR", "7"};
-        row("price check: ADD twice, as typed", price, {walk}, typing, -1, {"Command8", "Command8"},
-            false, typing, {walk, typing, typing});
-        row("price check: CLEAR", price, {walk}, typing, 0, {"Command24"}, false, prices, {walk});
-        row("price check: DELETE twice", price, {shivan, walk, typing}, {}, 1,
-            {"Command9", "Command9"}, false, prices, {shivan, typing});
-        row("price check: Delete key twice", price, {shivan, walk, typing}, {}, 1,
-            {"Command9", "Command9"}, true, prices, {shivan, typing});
-
+        const QStringList walk{"Time Walk", "", "", "900", "", "", "850"}, prices(7, "");
+        const QStringList shivan{"Shivan Dragon", "5.00", "12.50", "9.99", "10.49", "11.00", "10"};
+        const QStringList typing{"Mox Ruby", "$5,00",    " 12.50 ", "ten dollars",
+                                 "",         "9.99 EUR", "7"};
+        const QStringList mox{"Mox Jet", "83", "2", "Beta", "Played", "RARE", "1000", "2000", ""};
+        const QStringList none{"", "", "", "", "", "COMMON", "", "", ""},
+            rarity = none.mid(0, 5) + QStringList{"UNCOMMON", "", "", ""};
         const QStringList serra{"Serra Angel", "12",  "1",   "Alpha",           "Near Mint",
-                                "UNCOMMON",    "$40", "$40", "/cards/serra.png"},
-            mox{"Mox Jet", "83", "2", "Beta", "Played", "RARE", "1000", "2000", ""},
-            none{"", "", "", "", "", "COMMON", "", "", ""}, longCard(9, QString(100000, 'x')),
-            asTyped{" Serra Angel, Alpha ",
-                    "12",
-                    "x3",
-                    "Beta",
-                    "Near Mint ",
-                    "rare",
-                    "abc",
-                    "12,50",
-                    ""};
-        row("collection: ADD ALL twice, as typed", card, {}, asTyped.mid(0, 8), -1,
-            {"Command2", "Command2"}, false, asTyped, {asTyped, asTyped});
-        row("collection: EDIT, ADD ALL moves the card to the end", card, {serra, mox}, {}, 0,
-            {"Command4", "Command2"}, false, serra, {mox, serra}, 1);
-        row("collection: EDIT, CLEAR loses the card, keeps its rarity", card, {serra, mox}, {}, 0,
-            {"Command4", "Command12"}, false, {"", "", "", "", "", "UNCOMMON", "", "", ""}, {mox},
-            1);
-        row("collection: EDIT, none clicked", card, {serra, mox}, {}, -1, {"Command4"}, false, none,
-            {serra, mox}, 1);
-        row("collection: EDIT, ADD ALL keeps 100,000 characters", card, {longCard}, {}, 0,
-            {"Command4", "Command2"}, false, longCard, {longCard}, 1);
-        row("collection: DELETE twice", card, {serra, mox, none}, {}, 1, {"Command3", "Command3"},
-            false, none, {serra, none});
-        row("collection: Delete key twice", card, {serra, mox, none}, {}, 1,
-            {"Command3", "Command3"}, true, none, {serra, none});
+                                "UNCOMMON",    "$40", "$40", "/cards/serra.png"};
+        const QStringList asTyped{
+            " Serra Angel, Alpha ", "12", "x3", "Beta", "Near Mint ", "rare", "abc", "12,50", ""};
+        const QStringList longCard(9, QString(100000, 'x'));
+        // clang-format off
+        row("price check: ADD twice, as typed", price, {walk}, typing, -1, {"Command8", "Command8"}, false, typing, {walk, typing, typing});
+        row("price check: CLEAR", price, {walk}, typing, 0, {"Command24"}, false, prices, {walk});
+        row("price check: DELETE twice", price, {shivan, walk, typing}, {}, 1, {"Command9", "Command9"}, false, prices, {shivan, typing});
+        row("price check: Delete key twice", price, {shivan, walk, typing}, {}, 1, {"Command9", "Command9"}, true, prices, {shivan, typing});
+        row("collection: ADD ALL twice, as typed", card, {}, asTyped.mid(0, 8), -1, {"Command2", "Command2"}, false, asTyped, {asTyped, asTyped});
+        row("collection: EDIT, ADD ALL moves the card to the end", card, {serra, mox}, {}, 0, {"Command4", "Command2"}, false, serra, {mox, serra}, 1);
+        row("collection: EDIT, CLEAR loses the card, keeps its rarity", card, {serra, mox}, {}, 0, {"Command4", "Command12"}, false, rarity, {mox}, 1);
+        row("collection: EDIT, none clicked", card, {serra, mox}, {}, -1, {"Command4"}, false, none, {serra, mox}, 1);
+        row("collection: EDIT, ADD ALL keeps 100,000 characters", card, {longCard}, {}, 0, {"Command4", "Command2"}, false, longCard, {longCard}, 1);
+        row("collection: DELETE twice", card, {serra, mox, none}, {}, 1, {"Command3", "Command3"}, false, none, {serra, none});
+        row("collection: Delete key twice", card, {serra, mox, none}, {}, 1, {"Command3", "Command3"}, true, none, {serra, none});
+        // clang-format on
     }
 
     void entryPanel()
@@ -272,18 +258,14 @@ private slots:
         };
         const int tracker = Program::TrackerTabIndex, price = Program::PriceCheckTabIndex,
                   collection = Program::CollectionTabIndex;
-        row("price check: names down, up, then keys down, as text", price, {"10", "9", "100"},
-            {0, 0, 6}, Gesture::Click, {"Zeta", "alpha", "Mu"});
-        row("collection: names down, then the narrow path column up", collection, {"b", "a", "c"},
-            {0, 8}, Gesture::Click, {"Zeta", "Mu", "alpha"});
-        row("tracker: the narrow address column", tracker, {"c", "a", "b"}, {1}, Gesture::Click,
-            {"Mu", "alpha", "Zeta"});
-        row("price check: double-click, two flips", price, {"10", "9", "100"}, {0},
-            Gesture::DoubleClick, {"alpha", "Mu", "Zeta"});
-        row("tracker: double-click on the narrow column", tracker, {"c", "a", "b"}, {1},
-            Gesture::DoubleClick, {"Zeta", "alpha", "Mu"});
-        row("collection: double-click on the grip after Card Name", collection, {"c", "a", "b"},
-            {0}, Gesture::GripDoubleClick, {"Mu", "Zeta", "alpha"}, true);
+        // clang-format off
+        row("price check: names down, up, then keys down, as text", price, {"10", "9", "100"}, {0, 0, 6}, Gesture::Click, {"Zeta", "alpha", "Mu"});
+        row("collection: names down, then the narrow path column up", collection, {"b", "a", "c"}, {0, 8}, Gesture::Click, {"Zeta", "Mu", "alpha"});
+        row("tracker: the narrow address column", tracker, {"c", "a", "b"}, {1}, Gesture::Click, {"Mu", "alpha", "Zeta"});
+        row("price check: double-click, two flips", price, {"10", "9", "100"}, {0}, Gesture::DoubleClick, {"alpha", "Mu", "Zeta"});
+        row("tracker: double-click on the narrow column", tracker, {"c", "a", "b"}, {1}, Gesture::DoubleClick, {"Zeta", "alpha", "Mu"});
+        row("collection: double-click on the grip after Card Name", collection, {"c", "a", "b"}, {0}, Gesture::GripDoubleClick, {"Mu", "Zeta", "alpha"}, true);
+        // clang-format on
     }
 
     void headingClicksSort()
@@ -344,16 +326,13 @@ private slots:
                             bool byKey, const QStringList& listed, const QByteArray& saved) {
             QTest::newRow(name) << trade << typed << clicked << byKey << listed << saved;
         };
-        row("trade: sorted, case ignored, empty first; DELETE, none clicked", true,
-            {"Zeta", "Mu", "alpha", "", "mu"}, -1, false, {"", "alpha", "Mu", "mu", "Zeta"},
-            "\"\"\r\n\"alpha\"\r\n\"Mu\"\r\n\"mu\"\r\n\"Zeta\"\r\n");
-        row("trade: DELETE twice", true, {"a", "b", "c"}, 1, false, {"a", "c"},
-            "\"a\"\r\n\"c\"\r\n");
-        row("wish: Delete key twice", false, {"a", "b", "c"}, 1, true, {"a", "c"},
-            "\"a\"\r\n\"c\"\r\n");
-        row("wish: spaces, quotes, two lines", false, {" \"Hi\", Foil ", "b", "a\nb"}, -1, false,
-            {" \"Hi\", Foil ", "a\nb", "b"}, "\" \"\"Hi\"\", Foil \"\r\n\"a\nb\"\r\n\"b\"\r\n");
+        // clang-format off
+        row("trade: sorted, case ignored, empty first; DELETE, none clicked", true, {"Zeta", "Mu", "alpha", "", "mu"}, -1, false, {"", "alpha", "Mu", "mu", "Zeta"}, "\"\"\r\n\"alpha\"\r\n\"Mu\"\r\n\"mu\"\r\n\"Zeta\"\r\n");
+        row("trade: DELETE twice", true, {"a", "b", "c"}, 1, false, {"a", "c"}, "\"a\"\r\n\"c\"\r\n");
+        row("wish: Delete key twice", false, {"a", "b", "c"}, 1, true, {"a", "c"}, "\"a\"\r\n\"c\"\r\n");
+        row("wish: spaces, quotes, two lines", false, {" \"Hi\", Foil ", "b", "a\nb"}, -1, false, {" \"Hi\", Foil ", "a\nb", "b"}, "\" \"\"Hi\"\", Foil \"\r\n\"a\nb\"\r\n\"b\"\r\n");
         row("wish: the last one deleted", false, {"Mox Jet"}, 0, false, {}, "");
+        // clang-format on
     }
 
     void tradeAndWishHalves()

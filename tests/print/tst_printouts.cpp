@@ -87,18 +87,14 @@ private slots:
         for (int row = 50; row > 0; --row)
             fifty << QString("Card %1 | eBay").arg(row, 2, 10, QChar('0'))
                   << QString("http://a/%1").arg(row);
-        row("tracker, sorted by a heading click", tracker, "file.dtt",
-            {"Black Lotus - eBay", "http://a/1", "Mox Pearl | eBay", "http://a/2"}, "Command7",
-            Printer::Takes, {"Mox Pearl | eBay", "http://a/2", "Black Lotus - eBay", "http://a/1"},
-            1);
-        row("tracker over two pages", tracker, "file.dtt", fifty, "Command7", Printer::Takes, fifty,
-            2);
+        // clang-format off
+        row("tracker, sorted by a heading click", tracker, "file.dtt", {"Black Lotus - eBay", "http://a/1", "Mox Pearl | eBay", "http://a/2"}, "Command7", Printer::Takes, {"Mox Pearl | eBay", "http://a/2", "Black Lotus - eBay", "http://a/1"}, 1);
+        row("tracker over two pages", tracker, "file.dtt", fifty, "Command7", Printer::Takes, fifty, 2);
         row("empty tracker: no job", tracker, "file.dtt", {}, "Command7", Printer::Takes, {}, 0);
         row("trade list", lists, "file3.dtt", trade, "Command26", Printer::Takes, traded, 1);
-        row("empty trade list: the heading alone", lists, "file3.dtt", {}, "Command26",
-            Printer::Takes, {"CARDS TO TRADE"}, 1);
-        row("wish list", lists, "file4.dtt", {"\"Time Walk\"", "\"Mox Jet\""}, "Command27",
-            Printer::Takes, {"MY WISH LIST", "Mox Jet", "Time Walk"}, 1);
+        row("empty trade list: the heading alone", lists, "file3.dtt", {}, "Command26", Printer::Takes, {"CARDS TO TRADE"}, 1);
+        row("wish list", lists, "file4.dtt", {"\"Time Walk\"", "\"Mox Jet\""}, "Command27", Printer::Takes, {"MY WISH LIST", "Mox Jet", "Time Walk"}, 1);
+        // clang-format on
         for (Printer refuses : {Printer::RefusesThenNo, Printer::RefusesThenCancel,
                                 Printer::RefusesThenPdf, Printer::RefusesThenPdfInMissingFolder})
             row(qPrintable(QString("refused, then answer %1").arg(int(refuses))), lists,
