@@ -478,7 +478,6 @@ private slots:
     void downloadsAskWhereToSave()
     {
         QFETCH(Answer, answer);
-        QFETCH(QStringList, expectedFiles);
         QFETCH(QString, expectedStatus);
         QTemporaryDir saveTo;
         const QString chosen = saveTo.filePath("chosen.pdf");
@@ -496,7 +495,7 @@ private slots:
         QTRY_COMPARE(panel(), expectedStatus);
         QVERIFY(m_server.settle(browser(0)));
         QCOMPARE(m_window->desktop.files.nextSaveAnswers, QStringList()); // asked once
-        QCOMPARE(QDir(saveTo.path()).entryList(QDir::Files), expectedFiles);
+        QTEST(QDir(saveTo.path()).entryList(QDir::Files), "expectedFiles");
         if (answer != Answer::Cancel) {
             QCOMPARE(fileBytes(chosen), LocalWebServer::downloadBytes());
             QVERIFY2(statusTexts.filter("Saving chosen.pdf\u2026").size() > 0,

@@ -102,7 +102,6 @@ private slots:
         QFETCH(QList<int>, listed);
         QFETCH(QString, displayed);
         QFETCH(bool, written);
-        QFETCH(bool, popUp);
         const Rows pages{{"Black Lotus, Alpha - eBay", "http://a/lotus"},
                          {"Time Walk | Troll and Toad", "http://a/walk"},
                          {"", "http://a/untitled"},
@@ -144,7 +143,7 @@ private slots:
                     window.click(trigger == Trigger::Display ? "Command5" : "Command6");
             }
         }
-        QCOMPARE(menu->isVisible(), popUp);
+        QTEST(menu->isVisible(), "popUp");
         QCOMPARE(window.stores.displayed, QStringList(!displayed.isEmpty(), displayed));
         QCOMPARE(window.rows("ListView1"), expected);
         QCOMPARE(fileBytes(file), written ? lineFile(expected) : prepared);
@@ -206,7 +205,6 @@ private slots:
         QFETCH(int, clicked);
         QFETCH(QStringList, pressed);
         QFETCH(bool, byKey);
-        QFETCH(QStringList, boxes);
         QFETCH(Rows, saved);
         QFETCH(int, reminders);
         const bool price = tab == Program::PriceCheckTabIndex;
@@ -231,7 +229,7 @@ private slots:
         QStringList texts;
         for (const QString& box : boxNames)
             texts << window.find<QLineEdit>(box)->text();
-        QCOMPARE(texts, boxes);
+        QTEST(texts, "boxes");
         QCOMPARE(fileBytes(file), lineFile(before)); // no SAVE yet
         window.click(price ? "Command10" : "Command13");
         QCOMPARE(fileBytes(file), lineFile(saved));
@@ -275,7 +273,6 @@ private slots:
         QFETCH(QList<int>, headings);
         QFETCH(Gesture, gesture);
         QFETCH(QStringList, shown);
-        QFETCH(bool, widened);
         const QString list = QString("ListView%1").arg(tab - Program::TrackerTabIndex + 1),
                       file = QStringList{"file.dtt", "file5.dtt", "file2.dtt"}[tab - 5];
         const QStringList names{"Mu", "Zeta", "alpha"};
@@ -305,7 +302,7 @@ private slots:
         }
         QCOMPARE(window.rows(list), after);
         QCOMPARE(window.find<ListView>(list)->selectedRow(), shown.indexOf("Mu"));
-        QCOMPARE(h->sectionSize(0) != width, widened);
+        QTEST(h->sectionSize(0) != width, "widened");
         QCOMPARE(fileBytes(folder.filePath(file)), lineFile(before)); // sorting writes nothing
         if (tab != Program::TrackerTabIndex) {
             window.click(tab == Program::PriceCheckTabIndex ? "Command10" : "Command13");
@@ -342,7 +339,6 @@ private slots:
         QFETCH(int, clicked);
         QFETCH(bool, byKey);
         QFETCH(QStringList, listed);
-        QFETCH(QByteArray, saved);
         const QStringList mine = Halves[trade], other = Halves[!trade];
         QTemporaryDir folder;
         {
@@ -370,7 +366,7 @@ private slots:
             QCOMPARE(window.entries(mine[List]), listed);
             QCOMPARE(fileBytes(folder.filePath(mine[File])), "missing"); // no SAVE yet
             window.click(mine[Save]);
-            QCOMPARE(fileBytes(folder.filePath(mine[File])), saved);
+            QTEST(fileBytes(folder.filePath(mine[File])), "saved");
             QCOMPARE(window.entries(other[List]), QStringList());
             QCOMPARE(fileBytes(folder.filePath(other[File])), "missing");
         }
