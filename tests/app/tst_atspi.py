@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """The real program as a screen reader and a window manager (openbox) see it: the windows' titles
-and hints, the first layout, a link of the start page, the status text, the tracker's pop-up menu from the keyboard and the
-help window coming back from the task bar. Run in a D-Bus session under X:
+and hints, the design size and the first layout, the card picture's name, a link of the start page,
+the status text, the tracker's pop-up menu from the keyboard, the help window coming back from the
+task bar and a name for every control. Run in a D-Bus session under X:
     dbus-run-session -- xvfb-run -a -s '-screen 0 1600x1000x24' /usr/bin/python3 tst_atspi.py <vellumark program>"""
 import os
 import shutil
@@ -49,8 +50,43 @@ def find(node, role, name=None, in_pages=False):
     return None
 
 
+def actions(node):
+    try:
+        return node.queryAction().nActions
+    except NotImplementedError:
+        return 0
+
+
+def unnamed(node):
+    """The showing controls below node a screen reader has no name for: those a user reaches by
+    keyboard or mouse, pictures and the status bar. The pages' contents and the lists' rows are
+    the user's data, not controls."""
+    found = []
+    for child in node:
+        if child is None or not child.getState().contains(pyatspi.STATE_SHOWING):
+            continue
+        role = child.getRole()
+        if not child.name and (child.getState().contains(pyatspi.STATE_FOCUSABLE) or actions(child)
+                               or role in (pyatspi.ROLE_IMAGE, pyatspi.ROLE_STATUS_BAR)):
+            found.append(f"{child.getRoleName()} in {node.getRoleName()} {node.name!r}")
+        if role not in (pyatspi.ROLE_DOCUMENT_WEB, pyatspi.ROLE_TREE, pyatspi.ROLE_LIST):
+            found += unnamed(child)
+    return found
+
+
+def click_row(rows, row, *clicks):
+    """Clicks the row's first cell with the mouse."""
+    cell = rows.queryTable().getAccessibleAt(row, 0).queryComponent().getExtents(
+        pyatspi.DESKTOP_COORDS)
+    run("xdotool", "mousemove", str(cell.x + 5), str(cell.y + cell.height // 2),
+        "click", *clicks, "1")
+
+
 def press(app, role, name):
-    node = wait_for(f'"{name}" appeared', lambda: find(app, role, name))
+    press_node(wait_for(f'"{name}" appeared', lambda: find(app, role, name)))
+
+
+def press_node(node):
     action = node.queryAction()
     action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
 
@@ -93,6 +129,13 @@ def main():
         with open(tracker, "wb") as rows:
             rows.write(b"Card 1\r\nhttp://a.test/1\r\nCard 2\r\nhttp://a.test/2\r\n"
                        b"Card 3\r\nhttp://a.test/3\r\n")
+        # The collection: a card with a picture, then one without.
+        picture = shutil.copy(os.path.join(os.path.dirname(__file__), "../../dist/icons/hicolor/"
+                                           "16x16/apps/io.github.vellumark.Vellumark.png"),
+                              os.path.join(home, "Black Lotus.png"))
+        with open(os.path.join(home, "file2.dtt"), "wb") as rows:
+            for card, path in (("Black Lotus", picture), ("Plain", "")):
+                rows.write(f"{card}\r\n1\r\n\r\n\r\n\r\nRARE\r\n\r\n\r\n{path}\r\n".encode())
         os.mkdir(os.path.join(home, "file3.dtt"))  # unreadable: the program says so in a box
         environment = dict(os.environ, HOME=home, XDG_DATA_HOME=os.path.join(home, "data"),
                            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")
@@ -114,6 +157,11 @@ def main():
             first = size(collection), size(tabs)
             geometry = dict(line.split("=") for line in run(
                 "xdotool", "getwindowgeometry", "--shell", main_window).split())
+            # It opens at its design size: a client area of 13650 x 8880 twips (910 x 592 pixels
+            # at 96 dpi) holding the status bar, and the menu bar on top.
+            opened = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
+            if opened != (910, 592 + size(find(app, pyatspi.ROLE_MENU_BAR))[1]):
+                sys.exit(f"FAIL: the window opened at {opened}")
             for grow in (40, 0):
                 run("xdotool", "windowsize", "--sync", main_window,
                     str(int(geometry["WIDTH"]) + grow), str(int(geometry["HEIGHT"]) + grow))
@@ -127,6 +175,15 @@ def main():
             outer = int(geometry["WIDTH"]) + left + right, int(geometry["HEIGHT"]) + top + bottom
             if size(tabs) != (outer[0] - 30, outer[1] - 103):
                 sys.exit(f"FAIL: tab control {size(tabs)} in a window of outer size {outer}")
+
+            # The card picture is spoken as its file's name, or as missing, for the card last
+            # double-clicked.
+            press(app, pyatspi.ROLE_PAGE_TAB, "My Collection")
+            card_picture = wait_for("the empty card picture was named", lambda: find(
+                app, pyatspi.ROLE_FILLER, "No card picture"))
+            for row, name in ((0, "Black Lotus.png"), (1, "No card picture")):
+                click_row(collection, row, "--repeat", "2")
+                wait_for(f'the card picture was named "{name}"', lambda: card_picture.name == name)
 
             # A screen reader finds a link of the start page by its name, and it opens.
             press(app, pyatspi.ROLE_PAGE_TAB, "Home")
@@ -152,12 +209,9 @@ def main():
             for row, key, entry, done in (
                     (1, "shift+F10", "Delete", lambda: open(tracker, "rb").read().count(b"\r\n") == 4),
                     (0, "Menu", "Display", lambda: find(app, pyatspi.ROLE_PAGE_TAB_LIST, "Ebay"))):
-                cell = tracker_list.queryTable().getAccessibleAt(row, 0)
-                extents = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                 # The pop-up chosen before may still hold the pointer for a moment: click again.
-                wait_for(f"row {row} was selected by a click", lambda: run(
-                    "xdotool", "mousemove", str(extents.x + 5),
-                    str(extents.y + extents.height // 2), "click", "1") or time.sleep(0.5) or
+                wait_for(f"row {row} was selected by a click", lambda: click_row(
+                    tracker_list, row) or time.sleep(0.5) or
                     list(tracker_list.queryTable().getSelectedRows()) == [row])
                 menus.clear()
                 run("xdotool", "key", key)
@@ -179,6 +233,15 @@ def main():
                 "Normal" in xprop(help_window, "WM_STATE") and
                 int(xprop("root", "_NET_ACTIVE_WINDOW").split("#")[-1], 16) == int(help_window, 16)))
 
+            # A screen reader names every control on every tab and in the help window, and below in
+            # the About box; the tab control is named by its current tab.
+            names_missing = []
+            tab_list = find(app, pyatspi.ROLE_PAGE_TAB, "Tracker").parent
+            for tab in [t for t in tab_list if t.getRole() == pyatspi.ROLE_PAGE_TAB]:
+                press_node(tab)
+                wait_for(f'the tab "{tab.name}" was shown', lambda: tab_list.name == tab.name)
+                names_missing += unnamed(app)
+
             # The About box: a fixed dialog of the main window, not in the task bar.
             press(app, pyatspi.ROLE_MENU_ITEM, "About Us")
             about = window_titled("About Vellumark - (Duelkin)")
@@ -189,7 +252,11 @@ def main():
             if sorted(titled_windows().values()) != sorted(
                     ["About Vellumark - (Duelkin)", "Help Page", TITLE]):
                 sys.exit(f"FAIL: the window manager shows the titles {titled_windows()}")
-            print("PASS: titles, hints, layout, start page link, status text, pop-up menu and help window")
+            names_missing += unnamed(app)
+            if names_missing:
+                sys.exit("FAIL: unnamed: " + ", ".join(sorted(set(names_missing))))
+            print("PASS: titles, hints, design size, layout, card picture, start page link, "
+                  "status text, pop-up menu, help window and names")
         finally:
             running.terminate()
             running.wait(30)

@@ -1,12 +1,9 @@
 #include "TestMain.h"
 #include "TestWindow.h"
-#include "app/Form2.h"
-#include "app/frmAbout.h"
 #include "browse/StoreBrowsing.h"
 #include "platform/Twips.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -102,13 +99,6 @@ private slots:
         QCOMPARE(menus.join(' '), "file on the bar: print exportList importList closer help on the "
                                   "bar: helpp about PopUp: "
                                   "Delete Display");
-    }
-
-    void opensAtItsDesignSize()
-    {
-        // The design client area holds the status bar; the menu bar comes on top of it.
-        QCOMPARE(form().size(),
-                 QSize(Twips::toPixels(13650), Twips::toPixels(8880) + form().menuBar()->height()));
     }
 
     // The window's own keys, on the focused control; the store browsers' keys are tested beside
@@ -224,42 +214,6 @@ private slots:
                 met << control->accessibleName();
         }
         QCOMPARE(named, met);
-    }
-
-    // Every visible control a user reaches by keyboard or mouse has a name a screen reader speaks.
-    void everyReachableControlHasAName()
-    {
-        form().storeBrowsing().OpenStoreTabs();
-        QStringList unnamed;
-        for (int tab = 0; tab < form().SSTab1()->count(); ++tab) {
-            form().SSTab1()->setCurrentIndex(tab);
-            unnamed << unnamedControls(&form());
-        }
-        m_window.trigger("helpp");
-        m_window.trigger("about");
-        unnamed << unnamedControls(form().helpWindow()) << unnamedControls(form().aboutBox());
-        unnamed.removeDuplicates();
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join('\n')));
-    }
-
-    void cardPictureIsNamedByItsFile()
-    {
-        form().SSTab1()->setCurrentIndex(Program::CollectionTabIndex);
-        const auto spoken = [&] {
-            QWidget* picture = m_window.find<QWidget>("Picture1");
-            return QAccessible::queryAccessibleInterface(picture)->text(QAccessible::Name);
-        };
-        QCOMPARE(spoken(), "No card picture");
-        const QString file = m_folder.filePath("Black Lotus.png");
-        QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(file));
-        m_window.desktop.files.nextAnswers = QStringList{file};
-        m_window.click("Command29");
-        QCOMPARE(spoken(), "Black Lotus.png");
-        auto* list = m_window.find<ListView>("ListView3");
-        list->rows().appendRow({"a card without a picture"});
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
-                           list->visualRect(list->model()->index(0, 0)).center());
-        QCOMPARE(spoken(), "No card picture");
     }
 
     // From the worked example to each size, outer height and width in twips; the followers'
@@ -384,21 +338,6 @@ private:
         } while (start->objectName() != "Command1" && !start->inherits("WebBrowser") &&
                  visited.size() < 40);
         return start->inherits("WebBrowser") ? visited << start->objectName() : visited;
-    }
-
-    static QStringList unnamedControls(QWidget* window)
-    {
-        QStringList unnamed;
-        for (QWidget* widget : window->findChildren<QWidget*>()) {
-            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(widget);
-            const QAccessibleActionInterface* actions = control->actionInterface();
-            const bool reachable = widget->focusPolicy() != Qt::NoFocus ||
-                                   (actions && !actions->actionNames().isEmpty());
-            if (widget->isVisible() && reachable && control->text(QAccessible::Name).isEmpty())
-                unnamed << widget->parentWidget()->objectName() + " > " +
-                               widget->metaObject()->className() + " " + widget->objectName();
-        }
-        return unnamed;
     }
 };
 
