@@ -64,10 +64,12 @@ class StoreBrowsingTest : public QObject
     {
         return m_server.showsPage(browser(index), target);
     }
-    void press(const QString& control, const QKeySequence& key)
+    void press(const QString& control, const QKeySequence& keys)
     {
         m_window->find<QWidget>(control)->setFocus();
-        QTest::keyClick(QApplication::focusWidget(), key[0].key(), key[0].keyboardModifiers());
+        for (int key = 0; key < keys.count(); ++key)
+            QTest::keyClick(QApplication::focusWidget(), keys[key].key(),
+                            keys[key].keyboardModifiers());
     }
 
     // Typed into the address box on the store tab, then Enter.
@@ -196,11 +198,13 @@ private slots:
         QTest::addColumn<Fetch>("expectedFetch");
         QTest::addColumn<QString>("expectedAddress"); // in the address box
         QTest::addColumn<int>("expectedPrintDialog"); // of that browser, -1 none
+        QTest::addColumn<int>(
+            "expectedZoom"); // of that browser, in percent; the others stay at 100
         const auto row = [](const char* tag, QList<int> tabs, Trigger trigger, const char* control,
                             QKeySequence key, bool loading, const char* page, Fetch fetch,
-                            const char* address, int dialog) {
+                            const char* address, int dialog, int zoom = 100) {
             QTest::newRow(tag) << tabs << trigger << QString(control) << key << loading
-                               << QString(page) << fetch << QString(address) << dialog;
+                               << QString(page) << fetch << QString(address) << dialog << zoom;
         };
         const Trigger Click = Trigger::Click, Menu = Trigger::Menu, Key = Trigger::Key;
         // clang-format off
@@ -215,11 +219,17 @@ private slots:
         row("Print", {3}, Click, "Command19", {}, false, "/page/two", Fetch::Nothing, "/page/typed", 3);
         row("File, Print", {0}, Menu, "print", {}, false, "/page/two", Fetch::Nothing, "/page/typed", 0);
         row("Ctrl+P", {4}, Key, "Text1", QKeySequence("Ctrl+P"), false, "/page/two", Fetch::Nothing, "/page/typed", 4);
+        // The five show pages of one server: a zoom stays with its browser, not with the host.
+        row("Ctrl+Plus twice, on the page", {1}, Key, "WebBrowser1_1", QKeySequence("Ctrl++, Ctrl++"), false, "/page/two", Fetch::Nothing, "/page/typed", -1, 125);
+        row("Ctrl+=, in the search box", {1}, Key, "Text1", QKeySequence("Ctrl+="), false, "/page/two", Fetch::Nothing, "/page/typed", -1, 110);
+        row("Ctrl+Minus", {4}, Key, "WebBrowser1_4", QKeySequence("Ctrl+-"), false, "/page/two", Fetch::Nothing, "/page/typed", -1, 90);
+        row("Ctrl+0", {4}, Key, "WebBrowser1_4", QKeySequence("Ctrl+-, Ctrl+-, Ctrl+0"), false, "/page/two", Fetch::Nothing, "/page/typed", -1, 100);
         row("list tabs: Back", ListTabs, Click, "Command1", {}, false, "", Fetch::Nothing, "/page/typed", -1);
         row("list tabs: Stop", ListTabs, Click, "Command17", {}, true, "", Fetch::Nothing, "/page/typed", -1);
         row("list tabs: Enter", ListTabs, Key, "Combo1", QKeySequence(Qt::Key_Return), false, "", Fetch::Nothing, "/page/typed", -1);
         row("list tabs: File, Print", ListTabs, Menu, "print", {}, false, "", Fetch::Nothing, "/page/typed", -1);
         row("list tabs: F5", ListTabs, Key, "Text1", QKeySequence("F5"), false, "", Fetch::Nothing, "/page/typed", -1);
+        row("list tabs: Ctrl+Plus", ListTabs, Key, "Text1", QKeySequence("Ctrl++"), false, "", Fetch::Nothing, "/page/typed", -1);
         // clang-format on
     }
 
@@ -271,6 +281,10 @@ private slots:
         QCOMPARE(m_dialogs, expectedPrintDialog < 0 ? QWidgetList()
                                                     : QWidgetList{browser(expectedPrintDialog)});
         QVERIFY(tabs.first() < Tracker || panel() == "untouched");
+        QFETCH(int, expectedZoom);
+        for (int index = 0; index < Form1::StoreCount; ++index)
+            QCOMPARE(qRound(browser(index)->zoomFactor() * 100),
+                     tabs == QList<int>{index} ? expectedZoom : 100);
     }
 
     // On store tab 2: the status bar shows each browser's status text, the address box follows
@@ -502,48 +516,6 @@ private slots:
                      qPrintable(statusTexts.join('|')));
         }
         QCOMPARE(browser(2)->url(), m_server.url("/page/before"));
-    }
-
-    // Keys to the focused widget: the store page of the selected tab zooms, no other.
-    void zoomKeysZoomTheActivePageOnly_data()
-    {
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QString>("focused");
-        QTest::addColumn<QList<QKeyCombination>>("keys");
-        QTest::addColumn<QList<int>>("expectedPercent"); // of browsers 1 and 4
-        const auto ctrl = [](Qt::Key key) {
-            return QKeyCombination(Qt::ControlModifier, key);
-        };
-        const QKeyCombination plus = ctrl(Qt::Key_Plus), minus = ctrl(Qt::Key_Minus);
-        // clang-format off
-        QTest::newRow("Ctrl+Plus twice, on the page") << 1 << "WebBrowser1_1" << QList{plus, plus} << QList{125, 100};
-        QTest::newRow("Ctrl+=, in the search box") << 1 << "Text1" << QList{ctrl(Qt::Key_Equal)} << QList{110, 100};
-        QTest::newRow("Ctrl+Minus") << 4 << "WebBrowser1_4" << QList{minus} << QList{100, 90};
-        QTest::newRow("Ctrl+0") << 4 << "WebBrowser1_4" << QList{minus, minus, ctrl(Qt::Key_0)} << QList{100, 100};
-        QTest::newRow("Price Check") << PriceCheck << "Text7" << QList{plus, minus, minus} << QList{100, 100};
-        // clang-format on
-    }
-
-    void zoomKeysZoomTheActivePageOnly()
-    {
-        QFETCH(int, tab);
-        QFETCH(QString, focused);
-        QFETCH(QList<QKeyCombination>, keys);
-        QFETCH(QList<int>, expectedPercent);
-        form().storeBrowsing().OpenStoreTabs();
-        for (int index : {1, 4}) {
-            go(index, url("/page/zoom")); // the same server: zoom is not by host
-            QVERIFY(m_server.showsPage(browser(index), "/page/zoom"));
-        }
-        form().SSTab1()->setCurrentIndex(tab);
-        m_window->find<QWidget>(focused)->setFocus();
-        for (const QKeyCombination key : keys)
-            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-        const auto percent = [this](int index) {
-            return qRound(browser(index)->zoomFactor() * 100);
-        };
-        QTRY_COMPARE(QList({percent(1), percent(4)}), expectedPercent);
-        QCOMPARE(percent(0), 100);
     }
 };
 
