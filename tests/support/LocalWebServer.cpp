@@ -94,7 +94,7 @@ QString LocalWebServer::title(const QByteArray& path)
         return {};
     if (QList<QByteArray>{"page", "slow", "blank", "open", "popup"}.contains(kind))
         return QUrl::fromPercentEncoding(path.mid(kind.size() + 2));
-    return path == "/index.htm" ? QStringLiteral("Vellumark") : QStringLiteral("Not found");
+    return QStringLiteral("Not found");
 }
 
 QByteArray LocalWebServer::response(const QByteArray& path)
@@ -112,9 +112,9 @@ QByteArray LocalWebServer::response(const QByteArray& path)
     const QByteArray link = QByteArray("<a href=\"") + LinkTarget + "\"" + opens +
                             " style=\"display:block;height:50vh\">Next</a>";
     const QByteArray content =
-        kind == "popup" ? QByteArray("<script>window.open('") + LinkTarget + "')</script>"
-        : name != "Not found" && path != "/index.htm" ? link
-                                                      : QByteArray();
+        kind == "popup"       ? QByteArray("<script>window.open('") + LinkTarget + "')</script>"
+        : name != "Not found" ? link
+                              : QByteArray();
     const QByteArray html =
         "<!DOCTYPE html><html><head><meta charset=\"utf-8\">" +
         (name.isEmpty() ? "" : "<title>" + name.toHtmlEscaped().toUtf8() + "</title>") +

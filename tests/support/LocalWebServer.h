@@ -12,11 +12,11 @@ class QWebEngineView;
 // Runs the event loop at full speed (a page load takes many rounds) until the condition holds.
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 15000);
 
-// In place of the stores, never to be cached: /index.htm ("Vellumark"), /page/<name> (titled
-// <name>, one link covering its upper half), /slow/<name> (the same, sent after 1.5 s),
-// /blank/<name> (the link with target="_blank"), /open/<name> (the link runs window.open),
-// /popup/<name> (window.open as it loads, no link), /bare/<name> (untitled), /download/<name>
-// (downloadBytes() as an attachment named <name>), else 404.
+// In place of the stores, never to be cached: /page/<name> (titled <name>, one link covering its
+// upper half), /slow/<name> (the same, sent after 1.5 s), /blank/<name> (the link with
+// target="_blank"), /open/<name> (the link runs window.open), /popup/<name> (window.open as it
+// loads, no link), /bare/<name> (untitled), /download/<name> (downloadBytes() as an attachment
+// named <name>), else 404.
 class LocalWebServer : public QObject
 {
 public:
