@@ -10,7 +10,6 @@
 
 enum class Trigger
 {
-    Track,
     Display,
     PopUpDisplay, // its entry clicked in the pop-up menu a right click opened
     DoubleClick,
@@ -64,13 +63,13 @@ class ListTabsTest : public QObject
     }
 
 private slots:
-    // The tracker list: pages tracked, shown again in the first store, deleted;
-    // every change is written to its file at once.
+    // The tracker list: pages shown again in the first store, deleted; every change is written to
+    // its file at once.
     void trackerCommands_data()
     {
         QTest::addColumn<Trigger>("trigger");
         QTest::addColumn<int>("row"); // clicked or under the pointer; -1: none, below the rows
-        QTest::addColumn<QList<int>>("listed"); // of the three rows, a 3 for the tracked page
+        QTest::addColumn<QList<int>>("listed"); // of the three rows
         QTest::addColumn<QString>("displayed");
         QTest::addColumn<bool>("written");
         QTest::addColumn<bool>("popUp");
@@ -80,7 +79,6 @@ private slots:
             QTest::newRow(name) << trigger << row << listed << displayed << written << popUp;
         };
         const QList<int> three{0, 1, 2};
-        row("TRACK", Trigger::Track, -1, {0, 1, 2, 3}, "", true);
         row("DISPLAY, second row", Trigger::Display, 1, three, "http://a/walk");
         row("DISPLAY, none clicked", Trigger::Display, -1, three);
         row("DISPLAY, row without title", Trigger::Display, 2, three);
@@ -104,25 +102,20 @@ private slots:
         QFETCH(bool, written);
         const Rows pages{{"Black Lotus, Alpha - eBay", "http://a/lotus"},
                          {"Time Walk | Troll and Toad", "http://a/walk"},
-                         {"", "http://a/untitled"},
-                         {"Mox Pearl, Alpha", "http://a/pearl"}};
+                         {"", "http://a/untitled"}};
         Rows expected;
         for (int page : listed)
             expected << pages[page];
         QTemporaryDir folder;
         const QString file = folder.filePath("file.dtt");
-        const QByteArray prepared = lineFile(pages.mid(0, 3)).replace("\r\n", "\n");
+        const QByteArray prepared = lineFile(pages).replace("\r\n", "\n");
         writeFile(file, prepared);
         ListTab window(folder.path(), Program::TrackerTabIndex);
-        window.stores.title = pages[3][0];
-        window.stores.address = pages[3][1];
         auto* list = window.find<ListView>("ListView1");
         const QPoint place = row >= 0 ? list->visualRect(list->rows().index(row, 0)).center()
                                       : QPoint(10, list->viewport()->height() - 5);
         auto* menu = window.find<QMenu>("PopUp");
-        if (trigger == Trigger::Track) {
-            static_cast<TrackerTab*>(window.tab.get())->Command11_Click();
-        } else if (trigger == Trigger::DoubleClick) {
+        if (trigger == Trigger::DoubleClick) {
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, place);
         } else if (trigger == Trigger::RightPress || trigger == Trigger::MiddlePress) {
             QTest::mousePress(list->viewport(),

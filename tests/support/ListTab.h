@@ -27,16 +27,15 @@ inline QByteArray lineFile(const Rows& rows)
     return crlf(lines);
 }
 
-// In the place of the store browsers: the selected store shows the page set here; the addresses
-// sent to the first store are kept.
+// In the place of the store browsers: no store page in front; the addresses sent to the first
+// store are kept.
 class StorePagesDouble : public StorePages
 {
 public:
-    QString activePageTitle() const override { return title; }
-    QString activePageAddress() const override { return address; }
+    QString activePageTitle() const override { return {}; }
+    QString activePageAddress() const override { return {}; }
     void showInFirstStore(const QString& shown) override { displayed.append(shown); }
 
-    QString title, address;
     QStringList displayed;
 };
 
