@@ -198,8 +198,7 @@ private slots:
         QTest::addColumn<Fetch>("expectedFetch");
         QTest::addColumn<QString>("expectedAddress"); // in the address box
         QTest::addColumn<int>("expectedPrintDialog"); // of that browser, -1 none
-        QTest::addColumn<int>(
-            "expectedZoom"); // of that browser, in percent; the others stay at 100
+        QTest::addColumn<int>("expectedZoom"); // of that browser in percent, the others at 100
         const auto row = [](const char* tag, QList<int> tabs, Trigger trigger, const char* control,
                             QKeySequence key, bool loading, const char* page, Fetch fetch,
                             const char* address, int dialog, int zoom = 100) {
