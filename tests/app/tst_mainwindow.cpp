@@ -113,25 +113,20 @@ private slots:
         QTest::addColumn<int>("expectedTab");
         QTest::addColumn<QString>("expectedSelection"); // in the focused box
         QTest::addColumn<bool>("expectedHelp");
-        const auto row = [](const char* tag, int tab, const char* focused, const char* key,
-                            bool open, int expectedTab, const char* selected, bool help) {
-            QTest::newRow(tag) << tab << QString(focused) << QKeySequence(key) << open
-                               << expectedTab << QString(selected) << help;
-        };
-        const char* const address = "http://typed.example/";
+        const QString address = "http://typed.example/";
         // clang-format off
-        row("Ctrl+F, store", 0, "WebBrowser1_0", "Ctrl+F", false, 0, "SEARCH NOW!", false);
-        row("Ctrl+F, list", 7, "Text2", "Ctrl+F", false, 7, "SEARCH NOW!", false);
-        row("Ctrl+L, store", 0, "WebBrowser1_0", "Ctrl+L", false, 0, address, false);
-        row("Ctrl+L, list", 7, "Text2", "Ctrl+L", false, 7, address, false);
-        row("Ctrl+L, already in the box", 0, "Combo1", "Ctrl+L", false, 0, address, false);
-        row("Ctrl+Tab, closed", 0, "WebBrowser1_0", "Ctrl+Tab", false, 5, "", false);
-        row("Ctrl+Tab, last tab", 8, "List1", "Ctrl+Tab", false, 0, "", false);
-        row("Ctrl+Shift+Tab, closed", 5, "ListView1", "Ctrl+Shift+Tab", false, 0, "", false);
-        row("Ctrl+Shift+Tab, list", 7, "Text2", "Ctrl+Shift+Tab", false, 6, "", false);
-        row("Ctrl+Tab, open", 0, "WebBrowser1_0", "Ctrl+Tab", true, 1, "", false);
-        row("Ctrl+Shift+Tab, open", 0, "WebBrowser1_0", "Ctrl+Shift+Tab", true, 8, "", false);
-        row("F1, search box", 7, "Text1", "F1", true, 7, "", true);
+        QTest::newRow("Ctrl+F, store") << 0 << "WebBrowser1_0" << QKeySequence("Ctrl+F") << false << 0 << "SEARCH NOW!" << false;
+        QTest::newRow("Ctrl+F, list") << 7 << "Text2" << QKeySequence("Ctrl+F") << false << 7 << "SEARCH NOW!" << false;
+        QTest::newRow("Ctrl+L, store") << 0 << "WebBrowser1_0" << QKeySequence("Ctrl+L") << false << 0 << address << false;
+        QTest::newRow("Ctrl+L, list") << 7 << "Text2" << QKeySequence("Ctrl+L") << false << 7 << address << false;
+        QTest::newRow("Ctrl+L, already in the box") << 0 << "Combo1" << QKeySequence("Ctrl+L") << false << 0 << address << false;
+        QTest::newRow("Ctrl+Tab, closed") << 0 << "WebBrowser1_0" << QKeySequence("Ctrl+Tab") << false << 5 << "" << false;
+        QTest::newRow("Ctrl+Tab, last tab") << 8 << "List1" << QKeySequence("Ctrl+Tab") << false << 0 << "" << false;
+        QTest::newRow("Ctrl+Shift+Tab, closed") << 5 << "ListView1" << QKeySequence("Ctrl+Shift+Tab") << false << 0 << "" << false;
+        QTest::newRow("Ctrl+Shift+Tab, list") << 7 << "Text2" << QKeySequence("Ctrl+Shift+Tab") << false << 6 << "" << false;
+        QTest::newRow("Ctrl+Tab, open") << 0 << "WebBrowser1_0" << QKeySequence("Ctrl+Tab") << true << 1 << "" << false;
+        QTest::newRow("Ctrl+Shift+Tab, open") << 0 << "WebBrowser1_0" << QKeySequence("Ctrl+Shift+Tab") << true << 8 << "" << false;
+        QTest::newRow("F1, search box") << 7 << "Text1" << QKeySequence("F1") << true << 7 << "" << true;
         // clang-format on
     }
 
@@ -167,19 +162,13 @@ private slots:
     {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("controls");
+        // clang-format off
         QTest::newRow("store") << 0 << "WebBrowser1_0";
         QTest::newRow("tracker") << 5 << "ListView1 Command5 Command6 Command7";
-        QTest::newRow("price check") << 6
-                                     << "ListView2 Text7 Text8 Text9 Text10 Text15 Text16 "
-                                        "Text17 Command8 Command9 Command24 Command10";
-        QTest::newRow("collection") << 7
-                                    << "Text2 Text3 Text4 Text5 Text6 Text13 Text14 Command29 "
-                                       "Command2 Command3 Command4 Command12 Command13 Text19 "
-                                       "ListView3";
-        QTest::newRow("trade/wish") << 8
-                                    << "List1 Text11 List2 Text12 Command14 Command15 "
-                                       "Command25 Command26 Command20 Command23 Command28 "
-                                       "Command27";
+        QTest::newRow("price check") << 6 << "ListView2 Text7 Text8 Text9 Text10 Text15 Text16 Text17 Command8 Command9 Command24 Command10";
+        QTest::newRow("collection") << 7 << "Text2 Text3 Text4 Text5 Text6 Text13 Text14 Command29 Command2 Command3 Command4 Command12 Command13 Text19 ListView3";
+        QTest::newRow("trade/wish") << 8 << "List1 Text11 List2 Text12 Command14 Command15 Command25 Command26 Command20 Command23 Command28 Command27";
+        // clang-format on
     }
 
     void tabOrderFollowsTheScreen()
@@ -208,10 +197,9 @@ private slots:
         const QWidget* panel = m_window.find<QWidget>("Frame1");
         for (const QString& name : tabWalk(Program::CollectionTabIndex)) {
             auto* control = m_window.find<QWidget>(name);
-            if (auto* button = qobject_cast<QAbstractButton*>(control); panel->isAncestorOf(button))
-                met << button->text();
-            else if (qobject_cast<QLineEdit*>(control) && panel->isAncestorOf(control))
-                met << control->accessibleName();
+            auto* button = qobject_cast<QAbstractButton*>(control);
+            if (panel->isAncestorOf(control))
+                met << (button ? button->text() : control->accessibleName());
         }
         QCOMPARE(named, met);
     }
@@ -223,16 +211,13 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<int>("width");
         QTest::addColumn<QList<int>>("expected");
-        const auto row = [](const char* tag, int height, int width, QList<int> expected) {
-            QTest::newRow(tag) << height << width << expected;
-        };
         // clang-format off
-        row("worked example", 9000, 13800, {6850, 13150, 13150, 4400, 13150, 3800, 4850, 5050, 5000, 6050, 10150, 2850, 3500, 3495, 7450, 13350, 4000, 4000, 4650, 4650});
-        row("1500: browsers, collection list, tabs only", 1500, 9000, {1500, 9000, 13150, 4400, 13150, 3800, 4850, 5050, 5000, 6050, 9000, 1500, 3500, 3495, 1500, 9000, 4000, 4000, 4650, 4650});
+        QTest::newRow("worked example") << 9000 << 13800 << QList<int>{6850, 13150, 13150, 4400, 13150, 3800, 4850, 5050, 5000, 6050, 10150, 2850, 3500, 3495, 7450, 13350, 4000, 4000, 4650, 4650};
+        QTest::newRow("1500: browsers, collection list, tabs only") << 1500 << 9000 << QList<int>{1500, 9000, 13150, 4400, 13150, 3800, 4850, 5050, 5000, 6050, 9000, 1500, 3500, 3495, 1500, 9000, 4000, 4000, 4650, 4650};
         // 1501 twips lie between two pixels: 1515 is the first height of the table on screen.
-        row("1515: the table, sizes cut at 0", 1515, 4005, {0, 3355, 3355, 0, 3355, 0, 1050, 650, 0, 1050, 355, 0, 650, 3495, 0, 3555, 0, 0, 650, 650});
-        row("6150: collection list 0 high", 6150, 13800, {4000, 13150, 13150, 1550, 13150, 950, 2000, 2200, 2150, 3200, 10150, 0, 650, 3495, 4600, 13350, 1150, 1150, 1800, 1800});
-        row("3645: collection list 0 wide", 9000, 3645, {6850, 2995, 2995, 4400, 2995, 3800, 4850, 5050, 5000, 6050, 0, 2850, 3500, 3495, 7450, 3195, 4000, 4000, 4650, 4650});
+        QTest::newRow("1515: the table, sizes cut at 0") << 1515 << 4005 << QList<int>{0, 3355, 3355, 0, 3355, 0, 1050, 650, 0, 1050, 355, 0, 650, 3495, 0, 3555, 0, 0, 650, 650};
+        QTest::newRow("6150: collection list 0 high") << 6150 << 13800 << QList<int>{4000, 13150, 13150, 1550, 13150, 950, 2000, 2200, 2150, 3200, 10150, 0, 650, 3495, 4600, 13350, 1150, 1150, 1800, 1800};
+        QTest::newRow("3645: collection list 0 wide") << 9000 << 3645 << QList<int>{6850, 2995, 2995, 4400, 2995, 3800, 4850, 5050, 5000, 6050, 0, 2850, 3500, 3495, 7450, 3195, 4000, 4000, 4650, 4650};
         // clang-format on
     }
 

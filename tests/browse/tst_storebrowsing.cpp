@@ -127,23 +127,19 @@ private slots:
         QTest::addColumn<QString>("term"); // typed over "SEARCH NOW!" unless null
         QTest::addColumn<QString>("expectedText");
         QTest::addColumn<QByteArray>("expectedValue"); // the term in the addresses; null: no search
-        const auto row = [](const char* tag, int tab, Trigger trigger, QKeySequence key,
-                            const char* term, const char* text, const char* value) {
-            QTest::newRow(tag) << tab << trigger << key << QString(term) << QString(text)
-                               << (value ? QByteArray(value) : QByteArray());
-        };
         const Trigger Click = Trigger::Click, Key = Trigger::Key;
+        const QByteArray noSearch;
         // clang-format off
-        row("Find It!, box as it starts", Collection, Click, {}, nullptr, "SEARCH NOW!", "SEARCH%20NOW%21");
-        row("Return, empty", PriceCheck, Key, QKeySequence(Qt::Key_Return), "", "", "");
-        row("Enter, query characters", TradeWish, Key, QKeySequence(Qt::Key_Enter), "R&D a#b 1+1 50% why?", "R&D a#b 1+1 50% why?", "R%26D%20a%23b%201%2B1%2050%25%20why%3F");
-        row("Find It!, spaces kept", 0, Click, {}, "  Æther Vial  ", "  Æther Vial  ", "%20%20%C3%86ther%20Vial%20%20");
-        row("Shift", 0, Key, QKeySequence(Qt::Key_Shift), "Lotus", "Lotus", nullptr);
-        row("a letter", Tracker, Key, QKeySequence(Qt::Key_X), "Lotus", "Lotusx", nullptr);
+        QTest::newRow("Find It!, box as it starts") << Collection << Click << QKeySequence() << QString() << "SEARCH NOW!" << QByteArray("SEARCH%20NOW%21");
+        QTest::newRow("Return, empty") << PriceCheck << Key << QKeySequence(Qt::Key_Return) << "" << "" << QByteArray("");
+        QTest::newRow("Enter, query characters") << TradeWish << Key << QKeySequence(Qt::Key_Enter) << "R&D a#b 1+1 50% why?" << "R&D a#b 1+1 50% why?" << QByteArray("R%26D%20a%23b%201%2B1%2050%25%20why%3F");
+        QTest::newRow("Find It!, spaces kept") << 0 << Click << QKeySequence() << "  Æther Vial  " << "  Æther Vial  " << QByteArray("%20%20%C3%86ther%20Vial%20%20");
+        QTest::newRow("Shift") << 0 << Key << QKeySequence(Qt::Key_Shift) << "Lotus" << "Lotus" << noSearch;
+        QTest::newRow("a letter") << Tracker << Key << QKeySequence(Qt::Key_X) << "Lotus" << "Lotusx" << noSearch;
         // Keys the window's shortcuts take as well.
-        row("F1", PriceCheck, Key, QKeySequence(Qt::Key_F1), "Lotus", "Lotus", nullptr);
-        row("F5", Collection, Key, QKeySequence(Qt::Key_F5), "Lotus", "Lotus", nullptr);
-        row("Esc", 0, Key, QKeySequence(Qt::Key_Escape), "Lotus", "Lotus", nullptr);
+        QTest::newRow("F1") << PriceCheck << Key << QKeySequence(Qt::Key_F1) << "Lotus" << "Lotus" << noSearch;
+        QTest::newRow("F5") << Collection << Key << QKeySequence(Qt::Key_F5) << "Lotus" << "Lotus" << noSearch;
+        QTest::newRow("Esc") << 0 << Key << QKeySequence(Qt::Key_Escape) << "Lotus" << "Lotus" << noSearch;
         // clang-format on
     }
 
@@ -199,36 +195,30 @@ private slots:
         QTest::addColumn<QString>("expectedAddress"); // in the address box
         QTest::addColumn<int>("expectedPrintDialog"); // of that browser, -1 none
         QTest::addColumn<int>("expectedZoom"); // of that browser in percent, the others at 100
-        const auto row = [](const char* tag, QList<int> tabs, Trigger trigger, const char* control,
-                            QKeySequence key, bool loading, const char* page, Fetch fetch,
-                            const char* address, int dialog, int zoom = 100) {
-            QTest::newRow(tag) << tabs << trigger << QString(control) << key << loading
-                               << QString(page) << fetch << QString(address) << dialog << zoom;
-        };
         const Trigger Click = Trigger::Click, Menu = Trigger::Menu, Key = Trigger::Key;
         // clang-format off
-        row("Back", {0}, Click, "Command1", {}, false, "/page/one", Fetch::ThePageOrCache, "/page/one", -1);
-        row("Alt+Left", {3}, Key, "WebBrowser1_3", QKeySequence("Alt+Left"), false, "/page/one", Fetch::ThePageOrCache, "/page/one", -1);
-        row("Forward", {3}, Click, "Command16", {}, false, "/page/three", Fetch::ThePageOrCache, "/page/three", -1);
-        row("Alt+Right", {0}, Key, "Text1", QKeySequence("Alt+Right"), false, "/page/three", Fetch::ThePageOrCache, "/page/three", -1);
-        row("Refresh", {4}, Click, "Command18", {}, false, "/page/two", Fetch::ThePage, "/page/two", -1);
-        row("F5", {0}, Key, "WebBrowser1_0", QKeySequence("F5"), false, "/page/two", Fetch::ThePage, "/page/two", -1);
-        row("Go", {1}, Click, "Command22", {}, false, "/page/typed", Fetch::ThePage, "/page/typed", -1);
-        row("Enter", {2}, Key, "Combo1", QKeySequence(Qt::Key_Return), false, "/page/typed", Fetch::ThePage, "/page/typed", -1);
-        row("Print", {3}, Click, "Command19", {}, false, "/page/two", Fetch::Nothing, "/page/typed", 3);
-        row("File, Print", {0}, Menu, "print", {}, false, "/page/two", Fetch::Nothing, "/page/typed", 0);
-        row("Ctrl+P", {4}, Key, "Text1", QKeySequence("Ctrl+P"), false, "/page/two", Fetch::Nothing, "/page/typed", 4);
+        QTest::newRow("Back") << QList<int>{0} << Click << "Command1" << QKeySequence() << false << "/page/one" << Fetch::ThePageOrCache << "/page/one" << -1 << 100;
+        QTest::newRow("Alt+Left") << QList<int>{3} << Key << "WebBrowser1_3" << QKeySequence("Alt+Left") << false << "/page/one" << Fetch::ThePageOrCache << "/page/one" << -1 << 100;
+        QTest::newRow("Forward") << QList<int>{3} << Click << "Command16" << QKeySequence() << false << "/page/three" << Fetch::ThePageOrCache << "/page/three" << -1 << 100;
+        QTest::newRow("Alt+Right") << QList<int>{0} << Key << "Text1" << QKeySequence("Alt+Right") << false << "/page/three" << Fetch::ThePageOrCache << "/page/three" << -1 << 100;
+        QTest::newRow("Refresh") << QList<int>{4} << Click << "Command18" << QKeySequence() << false << "/page/two" << Fetch::ThePage << "/page/two" << -1 << 100;
+        QTest::newRow("F5") << QList<int>{0} << Key << "WebBrowser1_0" << QKeySequence("F5") << false << "/page/two" << Fetch::ThePage << "/page/two" << -1 << 100;
+        QTest::newRow("Go") << QList<int>{1} << Click << "Command22" << QKeySequence() << false << "/page/typed" << Fetch::ThePage << "/page/typed" << -1 << 100;
+        QTest::newRow("Enter") << QList<int>{2} << Key << "Combo1" << QKeySequence(Qt::Key_Return) << false << "/page/typed" << Fetch::ThePage << "/page/typed" << -1 << 100;
+        QTest::newRow("Print") << QList<int>{3} << Click << "Command19" << QKeySequence() << false << "/page/two" << Fetch::Nothing << "/page/typed" << 3 << 100;
+        QTest::newRow("File, Print") << QList<int>{0} << Menu << "print" << QKeySequence() << false << "/page/two" << Fetch::Nothing << "/page/typed" << 0 << 100;
+        QTest::newRow("Ctrl+P") << QList<int>{4} << Key << "Text1" << QKeySequence("Ctrl+P") << false << "/page/two" << Fetch::Nothing << "/page/typed" << 4 << 100;
         // The five show pages of one server: a zoom stays with its browser, not with the host.
-        row("Ctrl+Plus twice, on the page", {1}, Key, "WebBrowser1_1", QKeySequence("Ctrl++, Ctrl++"), false, "/page/two", Fetch::Nothing, "/page/typed", -1, 125);
-        row("Ctrl+=, in the search box", {1}, Key, "Text1", QKeySequence("Ctrl+="), false, "/page/two", Fetch::Nothing, "/page/typed", -1, 110);
-        row("Ctrl+Minus", {4}, Key, "WebBrowser1_4", QKeySequence("Ctrl+-"), false, "/page/two", Fetch::Nothing, "/page/typed", -1, 90);
-        row("Ctrl+0", {4}, Key, "WebBrowser1_4", QKeySequence("Ctrl+-, Ctrl+-, Ctrl+0"), false, "/page/two", Fetch::Nothing, "/page/typed", -1, 100);
-        row("list tabs: Back", ListTabs, Click, "Command1", {}, false, "", Fetch::Nothing, "/page/typed", -1);
-        row("list tabs: Stop", ListTabs, Click, "Command17", {}, true, "", Fetch::Nothing, "/page/typed", -1);
-        row("list tabs: Enter", ListTabs, Key, "Combo1", QKeySequence(Qt::Key_Return), false, "", Fetch::Nothing, "/page/typed", -1);
-        row("list tabs: File, Print", ListTabs, Menu, "print", {}, false, "", Fetch::Nothing, "/page/typed", -1);
-        row("list tabs: F5", ListTabs, Key, "Text1", QKeySequence("F5"), false, "", Fetch::Nothing, "/page/typed", -1);
-        row("list tabs: Ctrl+Plus", ListTabs, Key, "Text1", QKeySequence("Ctrl++"), false, "", Fetch::Nothing, "/page/typed", -1);
+        QTest::newRow("Ctrl+Plus twice, on the page") << QList<int>{1} << Key << "WebBrowser1_1" << QKeySequence("Ctrl++, Ctrl++") << false << "/page/two" << Fetch::Nothing << "/page/typed" << -1 << 125;
+        QTest::newRow("Ctrl+=, in the search box") << QList<int>{1} << Key << "Text1" << QKeySequence("Ctrl+=") << false << "/page/two" << Fetch::Nothing << "/page/typed" << -1 << 110;
+        QTest::newRow("Ctrl+Minus") << QList<int>{4} << Key << "WebBrowser1_4" << QKeySequence("Ctrl+-") << false << "/page/two" << Fetch::Nothing << "/page/typed" << -1 << 90;
+        QTest::newRow("Ctrl+0") << QList<int>{4} << Key << "WebBrowser1_4" << QKeySequence("Ctrl+-, Ctrl+-, Ctrl+0") << false << "/page/two" << Fetch::Nothing << "/page/typed" << -1 << 100;
+        QTest::newRow("list tabs: Back") << ListTabs << Click << "Command1" << QKeySequence() << false << "" << Fetch::Nothing << "/page/typed" << -1 << 100;
+        QTest::newRow("list tabs: Stop") << ListTabs << Click << "Command17" << QKeySequence() << true << "" << Fetch::Nothing << "/page/typed" << -1 << 100;
+        QTest::newRow("list tabs: Enter") << ListTabs << Key << "Combo1" << QKeySequence(Qt::Key_Return) << false << "" << Fetch::Nothing << "/page/typed" << -1 << 100;
+        QTest::newRow("list tabs: File, Print") << ListTabs << Menu << "print" << QKeySequence() << false << "" << Fetch::Nothing << "/page/typed" << -1 << 100;
+        QTest::newRow("list tabs: F5") << ListTabs << Key << "Text1" << QKeySequence("F5") << false << "" << Fetch::Nothing << "/page/typed" << -1 << 100;
+        QTest::newRow("list tabs: Ctrl+Plus") << ListTabs << Key << "Text1" << QKeySequence("Ctrl++") << false << "" << Fetch::Nothing << "/page/typed" << -1 << 100;
         // clang-format on
     }
 

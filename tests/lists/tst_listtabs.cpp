@@ -29,18 +29,13 @@ enum class Gesture
 };
 Q_DECLARE_METATYPE(Gesture)
 
-// Of the wish and the trade half: entry box, ADD, DELETE, SAVE, list and file.
-const QStringList Halves[]{{"Text12", "Command20", "Command23", "Command28", "List2", "file4.dtt"},
-                           {"Text11", "Command14", "Command15", "Command25", "List1", "file3.dtt"}};
-enum Control
+// The wish and the trade half: entry box, buttons, list and file.
+struct Half
 {
-    Entry,
-    Add,
-    Delete,
-    Save,
-    List,
-    File
+    QString entry, add, remove, save, list, file;
 };
+const Half Halves[]{{"Text12", "Command20", "Command23", "Command28", "List2", "file4.dtt"},
+                    {"Text11", "Command14", "Command15", "Command25", "List1", "file3.dtt"}};
 
 // A different colour in every pixel, so that a scaled or moved drawing shows.
 static QImage pattern(int width, int height)
@@ -332,38 +327,38 @@ private slots:
         QFETCH(int, clicked);
         QFETCH(bool, byKey);
         QFETCH(QStringList, listed);
-        const QStringList mine = Halves[trade], other = Halves[!trade];
+        const Half &mine = Halves[trade], &other = Halves[!trade];
         QTemporaryDir folder;
         {
             ListTab window(folder.path(), Program::TradeWishTabIndex);
             for (const QString& entry : typed) {
-                window.find<QPlainTextEdit>(mine[Entry])->clear();
-                QTest::mouseClick(window.find(mine[Entry]), Qt::LeftButton);
+                window.find<QPlainTextEdit>(mine.entry)->clear();
+                QTest::mouseClick(window.find(mine.entry), Qt::LeftButton);
                 const QStringList lines = entry.split('\n');
                 for (int line = 0; line < lines.size(); ++line) {
                     if (line > 0)
                         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
                     QTest::keyClicks(QApplication::focusWidget(), lines[line]);
                 }
-                window.click(mine[Add]);
+                window.click(mine.add);
             }
-            QCOMPARE(window.find<QPlainTextEdit>(mine[Entry])->toPlainText(), typed.last());
+            QCOMPARE(window.find<QPlainTextEdit>(mine.entry)->toPlainText(), typed.last());
             if (clicked >= 0)
-                window.clickRow(mine[List], clicked);
+                window.clickRow(mine.list, clicked);
             for (int time = 0; time < 2; ++time) {
                 if (byKey)
                     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
                 else
-                    window.click(mine[Delete]);
+                    window.click(mine.remove);
             }
-            QCOMPARE(window.entries(mine[List]), listed);
-            QCOMPARE(fileBytes(folder.filePath(mine[File])), "missing"); // no SAVE yet
-            window.click(mine[Save]);
-            QTEST(fileBytes(folder.filePath(mine[File])), "saved");
-            QCOMPARE(window.entries(other[List]), QStringList());
-            QCOMPARE(fileBytes(folder.filePath(other[File])), "missing");
+            QCOMPARE(window.entries(mine.list), listed);
+            QCOMPARE(fileBytes(folder.filePath(mine.file)), "missing"); // no SAVE yet
+            window.click(mine.save);
+            QTEST(fileBytes(folder.filePath(mine.file)), "saved");
+            QCOMPARE(window.entries(other.list), QStringList());
+            QCOMPARE(fileBytes(folder.filePath(other.file)), "missing");
         }
-        QCOMPARE(ListTab(folder.path(), Program::TradeWishTabIndex).entries(mine[List]), listed);
+        QCOMPARE(ListTab(folder.path(), Program::TradeWishTabIndex).entries(mine.list), listed);
     }
 
     // Card pictures for the collection, readable and not.

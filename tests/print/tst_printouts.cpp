@@ -118,7 +118,6 @@ private slots:
         writeFile(folder.filePath(file), crlf(lines));
         ListTab window(folder.path(), Program::TabIndex(tab));
         TestDesktop& desktop = window.desktop;
-        desktop.realPrinter = true;
         const QString pdf =
             folder.filePath(printer == Printer::RefusesThenPdfInMissingFolder ? "gone/printout.pdf"
                                                                               : "printout.pdf");

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/CommonDialog.h"
+#include "platform/LinePrinter.h"
 #include "platform/MessageBox.h"
 #include "platform/PlatformServices.h"
 
@@ -49,14 +50,17 @@ public:
     QStringList nextAnswers, nextSaveAnswers, filtersAsked;
 };
 
-// Everything a main window needs, with doubles in the place of the desktop's dialogs.
+// Everything a main window needs, with doubles in the place of the desktop's dialogs; jobs go to
+// the desktop's default printer.
 struct TestDesktop
 {
     RecordingMessageBox messages;
     ScriptedFileChooser files;
-    QVector<QStringList> printJobs;
-    QString printerFailure;
-    bool realPrinter = false; // the desktop's default printer in the place of the recording one
 
-    PlatformServices services();
+    PlatformServices services()
+    {
+        return {messages, files, [] {
+                    return std::make_unique<DefaultPrinter>();
+                }};
+    }
 };

@@ -43,7 +43,6 @@ public:
     void click(const QString& name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
     void trigger(const QString& action) { find<QAction>(action)->trigger(); }
     Rows rows(const QString& list) { return find<ListView>(list)->rows().rows(); }
-    QStringList entries(const QString& list) { return find<ListBox>(list)->entries().entries(); }
 
     TestDesktop desktop;
     Form1 form;
