@@ -77,18 +77,13 @@ private slots:
         QTest::addColumn<bool>("wish");
         QTest::addColumn<QString>("headings");
         QTest::addColumn<bool>("emptyFirst"); // the sorted lists show the empty entry first
+        // clang-format off
         QTest::newRow("tracker") << Program::TrackerTabIndex << false << "ITEMS,Address" << false;
-        QTest::newRow("price check")
-            << Program::PriceCheckTabIndex << false
-            << "CARD NAME,Ebay Starting Bid,Ebay Ending Bid,Games and Cards,Troll and Toad,Magic "
-               "Singles,MY PRICE"
-            << false;
-        QTest::newRow("collection")
-            << Program::CollectionTabIndex << false
-            << "Card Name,Card#,Quantity,Edition,Condition,Card Type,Card Value,Total Value,Picture"
-            << false;
+        QTest::newRow("price check") << Program::PriceCheckTabIndex << false << "CARD NAME,Ebay Starting Bid,Ebay Ending Bid,Games and Cards,Troll and Toad,Magic Singles,MY PRICE" << false;
+        QTest::newRow("collection") << Program::CollectionTabIndex << false << "Card Name,Card#,Quantity,Edition,Condition,Card Type,Card Value,Total Value,Picture" << false;
         QTest::newRow("trade") << Program::TradeWishTabIndex << false << "Cards to Trade" << true;
         QTest::newRow("wish") << Program::TradeWishTabIndex << true << "My Wish List" << true;
+        // clang-format on
     }
 
     void roundTrip()
