@@ -29,10 +29,6 @@ class StartupTest : public QObject
     std::unique_ptr<QTemporaryDir> m_folder;
     std::unique_ptr<TestWindow> m_window;
     Form1& form() { return m_window->form; }
-    void writeHelpPage(const QByteArray& title)
-    {
-        writeFile(m_folder->filePath("help.htm"), "<title>" + title + "</title>");
-    }
 
 private slots:
     void init()
@@ -104,12 +100,12 @@ private slots:
     // Opened again, the help window comes back as it was, even from the task bar.
     void helpPageOpensOnceAndReloadsOnlyAfterClosing()
     {
-        writeHelpPage("first");
+        writeFile(m_folder->filePath("help.htm"), "<title>first</title>");
         m_window->trigger("helpp");
         QPointer<Form2> help = form().helpWindow();
         QTRY_COMPARE(help->WebBrowser1()->title(), QStringLiteral("first"));
         QSignalSpy loads(help->WebBrowser1(), &QWebEngineView::loadStarted);
-        writeHelpPage("second");
+        writeFile(m_folder->filePath("help.htm"), "<title>second</title>");
         help->showMinimized();
         m_window->trigger("helpp");
         QCOMPARE(form().findChildren<Form2*>(), QList<Form2*>{help});

@@ -136,35 +136,25 @@ private slots:
         unchanged("1252 reading as UTF-16 BE: UTF-8", 1, "\xC3\xBE\xC3\xBF!\r\n", {"þÿ!"});
         unchanged("text starting with U+FEFF keeps it behind a byte-order mark", 1,
                   "\xEF\xBB\xBF\xEF\xBB\xBFx\r\n", {QStringView(u"\uFEFFx").toString()});
-        QTest::newRow("trade list in UTF-16 LE: commas, spaces, quotes, sorted, Windows-1252")
-            << 0
-            << notepad("\"Zeta \"\"Z\"\"\"\r\n\"A, B\"\r\n\"\"\r\n\"\"\"\"\r\n\" x "
-                       "\"\r\n\"Æther\"\r\n\"€5\"\r\n",
-                       QStringConverter::Utf16LE)
+        // clang-format off
+        QTest::newRow("trade list in UTF-16 LE: commas, spaces, quotes, sorted, Windows-1252") << 0
+            << notepad("\"Zeta \"\"Z\"\"\"\r\n\"A, B\"\r\n\"\"\r\n\"\"\"\"\r\n\" x \"\r\n\"Æther\"\r\n\"€5\"\r\n", QStringConverter::Utf16LE)
             << QStringList{"", " x ", "\"", "€5", "A, B", "Æther", "Zeta \"Z\""}
-            << QByteArray("\"\"\r\n\" x \"\r\n\"\"\"\"\r\n\"\x80\x35\"\r\n\"A, "
-                          "B\"\r\n\"\xC6ther\"\r\n\"Zeta \"\"Z\"\"\"\r\n");
-        QTest::newRow("trade list: UTF-16 BE cut short in a surrogate pair, sorted: UTF-8")
-            << 0
+            << QByteArray("\"\"\r\n\" x \"\r\n\"\"\"\"\r\n\"\x80\x35\"\r\n\"A, B\"\r\n\"\xC6ther\"\r\n\"Zeta \"\"Z\"\"\"\r\n");
+        QTest::newRow("trade list: UTF-16 BE cut short in a surrogate pair, sorted: UTF-8") << 0
             << notepad("\"Ωmega\"\r\n\"Ætheriz\U0001D522", QStringConverter::Utf16BE).chopped(1)
-            << QStringList{"Ætheriz", "Ωmega"}
-            << QByteArray("\"\xC3\x86theriz\"\r\n\"\xCE\xA9mega\"\r\n");
-        QTest::newRow("trade list: line breaks and quotes inside quotes, text outside, no quotes")
-            << 0
-            << QByteArray("\"a\r\nb\"\r\n\"c\nd\"\r\n\"e\rf\"\r\n\"g\r\"\r\n\"\"\"\r\n\"\"x\"\"\r\n"
-                          "\"\r\nh \"i\" j\r\nk, l\r\n")
+            << QStringList{"Ætheriz", "Ωmega"} << QByteArray("\"\xC3\x86theriz\"\r\n\"\xCE\xA9mega\"\r\n");
+        QTest::newRow("trade list: line breaks and quotes inside quotes, text outside, no quotes") << 0
+            << QByteArray("\"a\r\nb\"\r\n\"c\nd\"\r\n\"e\rf\"\r\n\"g\r\"\r\n\"\"\"\r\n\"\"x\"\"\r\n\"\r\nh \"i\" j\r\nk, l\r\n")
             << QStringList{"\"\r\n\"x\"\r\n", "a\r\nb", "c\nd", "e\rf", "g\r", "i", "k, l"}
-            << QByteArray("\"\"\"\r\n\"\"x\"\"\r\n\"\r\n\"a\r\nb\"\r\n\"c\nd\"\r\n\"e\rf\"\r\n\"g\r"
-                          "\"\r\n\"i\"\r\n\"k, l\"\r\n");
-        QTest::newRow("trade list: an open entry ends at a line not written by this program")
-            << 0 << QByteArray("\"a\r\nb\r\nc\"d\r\nf\"\r\ng\"\r\n\"e\r\nh")
-            << QStringList{"a", "b", "c\"d", "e", "f\"", "g\"", "h"}
-            << QByteArray(
-                   "\"a\"\r\n\"b\"\r\n\"c\"\"d\"\r\n\"e\"\r\n\"f\"\"\"\r\n\"g\"\"\"\r\n\"h\"\r\n");
-        QTest::newRow("trade list: quote left single by the Windows program, inch mark, LF, CR")
-            << 0 << QByteArray("\"12\"\"\r\n\"Mox\"\nPit 12\"\r\"c\"")
-            << QStringList{"12\"", "c", "Mox", "Pit 12\""}
+            << QByteArray("\"\"\"\r\n\"\"x\"\"\r\n\"\r\n\"a\r\nb\"\r\n\"c\nd\"\r\n\"e\rf\"\r\n\"g\r\"\r\n\"i\"\r\n\"k, l\"\r\n");
+        QTest::newRow("trade list: an open entry ends at a line not written by this program") << 0
+            << QByteArray("\"a\r\nb\r\nc\"d\r\nf\"\r\ng\"\r\n\"e\r\nh") << QStringList{"a", "b", "c\"d", "e", "f\"", "g\"", "h"}
+            << QByteArray("\"a\"\r\n\"b\"\r\n\"c\"\"d\"\r\n\"e\"\r\n\"f\"\"\"\r\n\"g\"\"\"\r\n\"h\"\r\n");
+        QTest::newRow("trade list: quote left single by the Windows program, inch mark, LF, CR") << 0
+            << QByteArray("\"12\"\"\r\n\"Mox\"\nPit 12\"\r\"c\"") << QStringList{"12\"", "c", "Mox", "Pit 12\""}
             << QByteArray("\"12\"\"\"\r\n\"c\"\r\n\"Mox\"\r\n\"Pit 12\"\"\"\r\n");
+        // clang-format on
     }
 
     void readAndSaved()

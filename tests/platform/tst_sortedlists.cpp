@@ -78,8 +78,8 @@ private slots:
         QCOMPARE(box.entries().entries(), ascendingKeys);
     }
 
-    // A value with line breaks shows on one line; a list box's selection follows its entry, and
-    // the neighbour of a removed entry is not selected in its place.
+    // A value with line breaks shows on one line; a list box's selection follows its entry when
+    // another is added before it.
     void edges()
     {
         ListViewModel model(QVector<ListColumn>(2));
@@ -92,8 +92,6 @@ private slots:
         list.AddItem("Black\nLotus");
         QCOMPARE(list.text(list.selectedIndex()), "Mox");
         QCOMPARE(list.entries().index(0).data().toString(), "Black \u21b5 Lotus");
-        list.RemoveItem(list.selectedIndex());
-        QCOMPARE(list.selectedIndex(), -1); // Qt would select the next entry
     }
 
     // A list keeps its rows packed in one buffer, one or two bytes a character, each cell behind

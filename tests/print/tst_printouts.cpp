@@ -94,13 +94,11 @@ private slots:
         row("trade list", lists, "file3.dtt", trade, "Command26", Printer::Takes, traded, 1);
         row("empty trade list: the heading alone", lists, "file3.dtt", {}, "Command26", Printer::Takes, {"CARDS TO TRADE"}, 1);
         row("wish list", lists, "file4.dtt", {"\"Time Walk\"", "\"Mox Jet\""}, "Command27", Printer::Takes, {"MY WISH LIST", "Mox Jet", "Time Walk"}, 1);
+        row("refused, then No", lists, "file3.dtt", trade, "Command26", Printer::RefusesThenNo, {}, 0);
+        row("refused, then Cancel in the save dialog", lists, "file3.dtt", trade, "Command26", Printer::RefusesThenCancel, {}, 0);
+        row("refused, then a PDF file", lists, "file3.dtt", trade, "Command26", Printer::RefusesThenPdf, traded, 1);
+        row("refused, then a PDF file in a missing folder", lists, "file3.dtt", trade, "Command26", Printer::RefusesThenPdfInMissingFolder, {}, 0);
         // clang-format on
-        for (Printer refuses : {Printer::RefusesThenNo, Printer::RefusesThenCancel,
-                                Printer::RefusesThenPdf, Printer::RefusesThenPdfInMissingFolder})
-            row(qPrintable(QString("refused, then answer %1").arg(int(refuses))), lists,
-                "file3.dtt", trade, "Command26", refuses,
-                refuses == Printer::RefusesThenPdf ? traded : QStringList(),
-                int(refuses == Printer::RefusesThenPdf));
     }
 
     void printing()

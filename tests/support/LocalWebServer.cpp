@@ -31,9 +31,8 @@ LocalWebServer::LocalWebServer()
 bool LocalWebServer::settle(QWebEngineView* browser)
 {
     // Kept, as a page costs a renderer process; owned by the browser so it goes before the profile.
-    if (!m_settlePage || m_settlePage->parent() != browser) {
+    if (!m_settlePage || m_settlePage->parent() != browser)
         m_settlePage = new QWebEnginePage(browser->page()->profile(), browser);
-    }
     static int settled = 0;
     const QByteArray target = "/page/settle-" + QByteArray::number(++settled);
     m_settlePage->load(url(QString::fromLatin1(target)));
@@ -44,9 +43,10 @@ bool LocalWebServer::settle(QWebEngineView* browser)
 
 bool LocalWebServer::showsPage(const QWebEngineView* browser, const QString& target) const
 {
+    const QString titled = title(target.toUtf8()); // an untitled page shows its address instead
     return waitUntil([&] {
         return browser->url() == url(target) && !browser->page()->isLoading() &&
-               browser->title() == title(target.toUtf8());
+               (titled.isEmpty() || browser->title() == titled);
     });
 }
 
@@ -59,21 +59,18 @@ QString LocalWebServer::nowhere()
 
 void LocalWebServer::readFrom(QTcpSocket* socket)
 {
-    if (socket->property("answered").toBool() || !socket->peek(1 << 16).contains("\r\n\r\n")) {
+    if (socket->property("answered").toBool() || !socket->peek(1 << 16).contains("\r\n\r\n"))
         return;
-    }
     socket->setProperty("answered", true);
     const QList<QByteArray> line = socket->readLine().trimmed().split(' ');
     const QByteArray target = line.value(1), path = target.split('?').first();
-    if (target != "/favicon.ico") {
+    if (target != "/favicon.ico")
         m_targets.append(line.value(0) == "GET" ? target : line.value(0) + ' ' + target);
-    }
     const int delay = path.startsWith("/slow/") ? 1500 : 0;
     QTimer::singleShot(delay, this, [this, socket = QPointer<QTcpSocket>(socket), path, delay] {
         slowPagesSent += delay > 0 ? 1 : 0;
-        if (!socket) {
+        if (!socket)
             return;
-        }
         socket->write(response(path));
         socket->disconnectFromHost();
     });

@@ -15,12 +15,11 @@ public:
     struct Shown
     {
         QString title, text;
-        Icon icon;
     };
 
-    void show(QWidget*, const QString& title, const QString& text, Icon icon) override
+    void show(QWidget*, const QString& title, const QString& text, Icon) override
     {
-        shown.append({title, text, icon});
+        shown.append({title, text});
     }
     bool askYesNo(QWidget*, const QString&, const QString& text) override
     {

@@ -42,6 +42,14 @@ public:
     template <class C> C* find(const QString& name) { return form.findChild<C*>(name); }
     void click(const QString& name) { QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton); }
     void trigger(const QString& action) { find<QAction>(action)->trigger(); }
+    // Focuses the control, then sends the keys to whatever has the focus, as the keyboard does.
+    void press(const QString& control, const QKeySequence& keys)
+    {
+        find<QWidget>(control)->setFocus();
+        for (int key = 0; key < keys.count(); ++key)
+            QTest::keyClick(QApplication::focusWidget(), keys[key].key(),
+                            keys[key].keyboardModifiers());
+    }
     Rows rows(const QString& list) { return find<ListView>(list)->rows().rows(); }
 
     TestDesktop desktop;

@@ -151,25 +151,21 @@ private slots:
                        .encode(layout3),
                    {{"Μαύρος Λωτός", "161", "4", "Alpha", "near_mint", "common", "1.00", "", ""}},
                    {"\u201CSet name\u201D \u2192 Edition"});
-        collection(
-            "Simple Name without Name; CR line ends",
-            "Simple Name,Qty,Collector #\rBolt,3,7\rElf,1,8",
-            {{"Bolt", "7", "3", "", "", "", "", "", ""}, {"Elf", "8", "1", "", "", "", "", "", ""}},
-            {"2 rows were added"});
+        // clang-format off
+        collection("Simple Name without Name; CR line ends", "Simple Name,Qty,Collector #\rBolt,3,7\rElf,1,8",
+                   {{"Bolt", "7", "3", "", "", "", "", "", ""}, {"Elf", "8", "1", "", "", "", "", "", ""}}, {"2 rows were added"});
         collection("no headings, Windows-1252", "D\xE9j\xE0 vu,7,x,y,z,a,b,c,d,extra\r\n",
-                   {{"Déjà vu", "7", "x", "y", "z", "a", "b", "c", "d"}},
-                   {"in order", "column 1 \u2192 Card Name", "Left out: column 10"});
-        collection("rows of other lengths", "Name,Qty\nA,1\nB\nC,1,x\n\n\"D\",\"2\"\n",
-                   {{"A", "", "1", "", "", "", "", "", ""}, {"D", "", "2", "", "", "", "", "", ""}},
+                   {{"Déjà vu", "7", "x", "y", "z", "a", "b", "c", "d"}}, {"in order", "column 1 \u2192 Card Name", "Left out: column 10"});
+        collection("rows of other lengths", "Name,Qty\nA,1\nB\nC,1,x\n\n\"D\",\"2\"\n", {{"A", "", "1", "", "", "", "", "", ""}, {"D", "", "2", "", "", "", "", "", ""}},
                    {"Skipped 2 rows that do not have the 2 values of the first row: rows 3, 4."});
-        collection("a quote never closed", "Name,Qty\nA,1\n\"B,2\nC,3\n",
-                   {{"A", "", "1", "", "", "", "", "", ""}}, {"Row 3 opens a quote that is never"});
+        collection("a quote never closed", "Name,Qty\nA,1\n\"B,2\nC,3\n", {{"A", "", "1", "", "", "", "", "", ""}}, {"Row 3 opens a quote that is never"});
         collection("empty", "", {}, {"No rows were added to My Collection", "the file is empty."});
         collection("headings only", "Name,Qty\r\n", {}, {"holds only its heading row."});
         collection("a picture", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x10", 20), {},
                    {"is not a text file", "My Collection was not changed."});
         collection("a folder", "<folder>", {}, {"it is a folder"});
         collection("cancelled", "Name\nA\n", {}, {}, true);
+        // clang-format on
         QTest::newRow("tracker: saved once")
             << Program::TrackerTabIndex << QByteArray("Items,ADDRESS\nAuction,http://a.example/\n")
             << false << Rows{{"Auction", "http://a.example/"}} << QStringList{"1 row was added"}
