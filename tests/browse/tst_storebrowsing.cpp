@@ -422,6 +422,7 @@ private slots:
         QFETCH(QString, expectedStatus);
         QTemporaryDir saveTo;
         const QString chosen = saveTo.filePath("chosen.pdf");
+        expectedStatus.replace("<file>", QDir::toNativeSeparators(chosen));
         if (answer == Answer::ExistingFile)
             writeFile(chosen, "an older list");
         m_window->desktop.files.nextSaveAnswers = {answer == Answer::Cancel ? "" : chosen};
@@ -441,8 +442,7 @@ private slots:
             QTest::mouseClick(browser(3)->focusProxy(), button, {}, QPoint(20, 20));
         }
         if (!expectedStatus.isEmpty())
-            QTRY_COMPARE(panel(),
-                         expectedStatus.replace("<file>", QDir::toNativeSeparators(chosen)));
+            QTRY_COMPARE(panel(), expectedStatus);
         QVERIFY(shows(3, expectedPage) && m_server.settle(browser(0)) && shows(3, expectedPage));
         QCOMPARE(m_server.pageTargets().count(LocalWebServer::LinkTarget),
                  int(expectedPage == LocalWebServer::LinkTarget));

@@ -65,7 +65,7 @@ void LocalWebServer::readFrom(QTcpSocket* socket)
     const QList<QByteArray> line = socket->readLine().trimmed().split(' ');
     const QByteArray target = line.value(1), path = target.split('?').first();
     if (target != "/favicon.ico")
-        m_targets.append(line.value(0) == "GET" ? target : line.value(0) + ' ' + target);
+        m_targets.append(target);
     const int delay = path.startsWith("/slow/") ? 1500 : 0;
     QTimer::singleShot(delay, this, [this, socket = QPointer<QTcpSocket>(socket), path, delay] {
         slowPagesSent += delay > 0 ? 1 : 0;

@@ -24,7 +24,7 @@ public:
     LocalWebServer();
     QString hostAndPort() const { return "127.0.0.1:" + QString::number(m_server.serverPort()); }
     QUrl url(const QString& target) const { return QUrl("http://" + hostAndPort() + target); }
-    // As received, in order, without favicons; other methods than GET as "<method> <target>".
+    // The targets asked for, as received and in order, without favicons.
     QList<QByteArray> pageTargets() const { return m_targets; }
     void clearRequests() { m_targets.clear(); }
     int slowPagesSent = 0; // even those the browser gave up on
